@@ -15,6 +15,7 @@ struct AdLineBox {
     RECT rc;           // the line's rectangle; drawing clips to it
     int nPart;         // AdLinePart: selects font and colour
     const char *szText;
+    int nLength;       // characters to draw: the text may fill its field without terminator
 };
 
 struct AdBoxLayout {
