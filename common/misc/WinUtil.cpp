@@ -47,6 +47,25 @@ bool IsValidChannelID(const char *szText)
     return nLength == 0 || (nLength == 11 && AllDigits(szText, 11));
 }
 
+void GetFileBaseName(const char *szPath, char *szName, size_t nCapacity)
+{
+    if (!szName || nCapacity == 0)
+        return;
+    if (!szPath)
+        szPath = "";
+    const char *pStart = szPath;
+    for (const char *p = szPath; *p; p++) {
+        if (*p == '\\' || *p == '/' || *p == ':')
+            pStart = p + 1;
+    }
+    const char *pDot = strrchr(pStart, '.');
+    size_t nLength = pDot ? (size_t)(pDot - pStart) : strlen(pStart);
+    if (nLength >= nCapacity)
+        nLength = nCapacity - 1;
+    memcpy(szName, pStart, nLength);
+    szName[nLength] = 0;
+}
+
 void ShellOpen(const char *szTarget)
 {
     if (!szTarget || !szTarget[0])

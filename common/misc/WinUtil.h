@@ -11,6 +11,9 @@ bool IsValidPubID(const char *szText);
 // Empty, or exactly 11 ASCII digits.
 bool IsValidChannelID(const char *szText);
 
+// The file name of a path without its folder and its extension, cut to the capacity.
+void GetFileBaseName(const char *szPath, char *szName, size_t nCapacity);
+
 // Hands a file path or web address to the shell; nothing for an empty target.
 void ShellOpen(const char *szTarget);
 

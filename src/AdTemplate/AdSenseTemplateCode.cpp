@@ -1,6 +1,7 @@
 #include "AdTemplate/AdSenseTemplate.h"
 #include "AdTemplate/AdFormats.h"
 #include "AdTemplate/AdSense.h"
+#include "misc/WinUtil.h"
 #include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
@@ -13,22 +14,6 @@ const char *ColorToHex(COLORREF cr)
     static char szHex[8];
     snprintf(szHex, sizeof(szHex), "%02x%02x%02x", GetRValue(cr), GetGValue(cr), GetBValue(cr));
     return szHex;
-}
-
-// The file name of a path without folder and extension.
-static void GetBaseName(const char *szPath, char *szName, size_t nCapacity)
-{
-    const char *pStart = szPath;
-    for (const char *p = szPath; *p; p++) {
-        if (*p == '\\' || *p == '/' || *p == ':')
-            pStart = p + 1;
-    }
-    const char *pDot = strrchr(pStart, '.');
-    size_t nLength = pDot ? (size_t)(pDot - pStart) : strlen(pStart);
-    if (nLength >= nCapacity)
-        nLength = nCapacity - 1;
-    memcpy(szName, pStart, nLength);
-    szName[nLength] = 0;
 }
 
 namespace {
@@ -77,7 +62,7 @@ const char *AdSenseTemplate::GetCode()
     const RECT &rcAd = m_pAdSense->m_rcPos;
     const AdSenseInfo &info = m_pAdSense->m_info;
     char szName[AD_PATH_SIZE];
-    GetBaseName(m_szFile, szName, sizeof(szName));
+    GetFileBaseName(m_szFile, szName, sizeof(szName));
     // The IDs may come from a file without their terminator: print at most their field.
     const int nIDMax = AD_ID_SIZE - 1;
 
