@@ -1,0 +1,225 @@
+// How long the editing canvas takes to repaint and to carry one drag step, beside the time
+// the image library needs to decode the template's pictures once. The template holds the ad
+// unit, five pictures (JPEG and PNG) and five texts on a 1000 x 600 canvas. Needs a display
+// (Xvfb will do) and Pictra.dll beside the program.
+#include <windows.h>
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include "AdEdit.h"
+#include "AdTemplate/AdObjects.h"
+#include "AdTemplate/AdSenseTemplate.h"
+#include "AdTemplate/PictraDrawCache.h"
+#include "PictraUtil.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+double Now()
+{
+    static LARGE_INTEGER freq = {};
+    if (!freq.QuadPart)
+        QueryPerformanceFrequency(&freq);
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return 1000.0 * t.QuadPart / freq.QuadPart;
+}
+
+std::string Folder()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s(path);
+    return s.substr(0, s.find_last_of('\\') + 1);
+}
+
+bool EncoderFor(const wchar_t *mime, CLSID *pClsid)
+{
+    UINT n = 0, size = 0;
+    Gdiplus::DllExports::GdipGetImageEncodersSize(&n, &size);
+    std::vector<BYTE> buf(size);
+    auto *codecs = reinterpret_cast<Gdiplus::ImageCodecInfo *>(buf.data());
+    Gdiplus::DllExports::GdipGetImageEncoders(n, size, codecs);
+    for (UINT i = 0; i < n; ++i)
+        if (wcscmp(codecs[i].MimeType, mime) == 0) {
+            *pClsid = codecs[i].Clsid;
+            return true;
+        }
+    return false;
+}
+
+// A photo-like picture: smooth gradients with some noise, so JPEG and PNG do real work.
+bool WritePicture(const std::string &file, int w, int h, bool bPng)
+{
+    std::vector<DWORD> pixels((size_t)w * h);
+    unsigned seed = (unsigned)(w * 31 + h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            seed = seed * 1103515245u + 12345u;
+            const int noise = (seed >> 16) & 31;
+            const int r = (x * 255 / w + noise) & 255, g = (y * 255 / h + noise) & 255;
+            const int b = ((x + y) * 2 + noise) & 255;
+            pixels[(size_t)y * w + x] = 0xFF000000u | (r << 16) | (g << 8) | b;
+        }
+    Gdiplus::GpBitmap *bitmap = nullptr;
+    if (Gdiplus::DllExports::GdipCreateBitmapFromScan0(w, h, w * 4, PixelFormat32bppRGB,
+                                                       reinterpret_cast<BYTE *>(pixels.data()),
+                                                       &bitmap) != Gdiplus::Ok)
+        return false;
+    CLSID clsid;
+    bool ok = EncoderFor(bPng ? L"image/png" : L"image/jpeg", &clsid);
+    if (ok) {
+        std::wstring wide(file.begin(), file.end());
+        ok = Gdiplus::DllExports::GdipSaveImageToFile(bitmap, wide.c_str(), &clsid, nullptr) == Gdiplus::Ok;
+    }
+    Gdiplus::DllExports::GdipDisposeImage(bitmap);
+    return ok;
+}
+
+struct PictureSpec {
+    const char *szName;
+    int x, y, w, h;
+    bool bPng;
+};
+
+const PictureSpec kPictures[] = {
+    {"bench1.jpg", 0, 120, 728, 90, false},
+    {"bench2.png", 20, 230, 300, 250, true},
+    {"bench3.jpg", 340, 230, 200, 200, false},
+    {"bench4.png", 560, 230, 160, 300, true},
+    {"bench5.jpg", 750, 20, 234, 400, false},
+};
+
+LPARAM Client(int tx, int ty)
+{
+    return MAKELPARAM(tx + AdEdit::RulerSize, ty + AdEdit::RulerSize);
+}
+
+}  // namespace
+
+int main()
+{
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+
+    PictraUtil binding;
+    if (!binding.IsLoaded()) {
+        std::printf("Pictra.dll not found beside the benchmark: nothing measured\n");
+        return 1;
+    }
+    const std::string folder = Folder();
+    std::vector<std::string> files;
+    for (const PictureSpec &p : kPictures) {
+        files.push_back(folder + p.szName);
+        if (!WritePicture(files.back(), p.w, p.h, p.bPng)) {
+            std::printf("could not write %s\n", files.back().c_str());
+            return 1;
+        }
+    }
+
+    AdSenseTemplate tpl;
+    tpl.New();
+    for (size_t i = 0; i < files.size(); ++i) {
+        auto *pImage = new Pictra;
+        pImage->SetFile(files[i].c_str());
+        const PictureSpec &p = kPictures[i];
+        pImage->m_rcPos = {p.x, p.y, p.x + p.w, p.y + p.h};
+        tpl.Add(pImage);
+    }
+    for (int i = 0; i < 5; ++i) {
+        auto *pText = new AdText;
+        pText->SetText("Hand-made pottery & glazes");
+        pText->m_rcPos = {20 + i * 180, 500, 190 + i * 180, 530};
+        pText->m_nAlign = 1 + i % 3;
+        tpl.Add(pText);
+    }
+    // The picture in the middle is current: dragging it repaints everything around it.
+    AdObj *pDragged = nullptr;
+    for (AdObj *p = tpl.GetFirst(); p; p = tpl.GetNext())
+        if (p->GetType() == OBJ_IMAGE && p->GetPos()->left == kPictures[2].x)
+            pDragged = p;
+    tpl.SetCurrent(pDragged);
+
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "OrnamoBenchParent";
+    RegisterClassA(&wc);
+    HWND hParent = CreateWindowExA(0, wc.lpszClassName, "bench", WS_POPUP | WS_VISIBLE, 0, 0, 1040,
+                                   640, nullptr, nullptr, wc.hInstance, nullptr);
+    auto *pEdit = new AdEdit;
+    pEdit->SetTemplate(&tpl);
+    RECT rc = {0, 0, 1000, 600};
+    if (!hParent || !pEdit->Create(hParent, &rc)) {
+        std::printf("no window (is there a display?)\n");
+        return 1;
+    }
+    pEdit->UpdateScrollBars();
+    HWND hCanvas = pEdit->GetHandle();
+
+    const int kRounds = 20;
+    // Decoding: what the library needs to put the five pictures on a DC once.
+    HDC hScreen = GetDC(nullptr);
+    HDC hMem = CreateCompatibleDC(hScreen);
+    HBITMAP hBmp = CreateCompatibleBitmap(hScreen, 1000, 600);
+    HGDIOBJ hOld = SelectObject(hMem, hBmp);
+    double t0 = Now();
+    for (int r = 0; r < kRounds; ++r)
+        for (size_t i = 0; i < files.size(); ++i)
+            binding.DrawImageOnDC(files[i].c_str(), hMem, kPictures[i].x, kPictures[i].y);
+    const double decode = (Now() - t0) / kRounds;
+    SelectObject(hMem, hOld);
+    DeleteObject(hBmp);
+    DeleteDC(hMem);
+    ReleaseDC(nullptr, hScreen);
+
+    // A repaint that has to decode every picture (the first one, or after the files change).
+    double cold = 0;
+    for (int r = 0; r < kRounds; ++r) {
+        ClearPictureCache();
+        t0 = Now();
+        pEdit->Refresh();
+        cold += Now() - t0;
+    }
+    cold /= kRounds;
+
+    t0 = Now();
+    for (int r = 0; r < kRounds; ++r)
+        pEdit->Refresh();
+    const double warm = (Now() - t0) / kRounds;
+
+    // One drag step: press on the current picture, move by a pixel, release.
+    const int cx = kPictures[2].x + 100, cy = kPictures[2].y + 100;
+    double drag = 0, worst = 0;
+    for (int r = 0; r < kRounds * 5; ++r) {
+        const int dx = (r & 1) ? -1 : 1;
+        t0 = Now();
+        SendMessageA(hCanvas, WM_LBUTTONDOWN, MK_LBUTTON, Client(cx, cy));
+        SendMessageA(hCanvas, WM_MOUSEMOVE, MK_LBUTTON, Client(cx + dx, cy));
+        SendMessageA(hCanvas, WM_LBUTTONUP, 0, Client(cx + dx, cy));
+        const double t = Now() - t0;
+        drag += t;
+        if (t > worst)
+            worst = t;
+    }
+    drag /= kRounds * 5;
+    const RECT moved = *pDragged->GetPos();
+
+    std::printf("template: ad unit, 5 pictures (3 JPEG, 2 PNG), 5 texts on a 1000 x 600 canvas\n");
+    std::printf("decoding the 5 pictures once:           %7.2f ms\n", decode);
+    std::printf("full repaint, pictures decoded:         %7.2f ms\n", cold);
+    std::printf("full repaint, pictures remembered:      %7.2f ms\n", warm);
+    std::printf("drag step (press, move, release):       %7.2f ms (worst %.2f ms)\n", drag, worst);
+    std::printf("dragged picture ended at %ld, %ld (expected %d, %d)\n", moved.left, moved.top,
+                kPictures[2].x, kPictures[2].y);
+
+    DestroyWindow(hParent);
+    for (const std::string &f : files)
+        DeleteFileA(f.c_str());
+    Gdiplus::GdiplusShutdown(token);
+    return 0;
+}

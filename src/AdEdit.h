@@ -1,0 +1,92 @@
+#pragma once
+#include <windows.h>
+
+#include "canvas/CanvasWindow.h"
+
+#include "canvas/HitTest.h"
+
+class AdObj;
+class AdSenseTemplate;
+class AdEdit;
+
+// Who hears from the editing canvas: the main window in the program.
+class AdEditOwner {
+public:
+    // A click made pObj the current object.
+    virtual void OnObjectSelected(AdEdit *pSender, AdObj *pObj) = 0;
+    // A double-click made pObj current; its property dialog may run from here.
+    virtual void OnObjectDoubleClick(AdEdit *pSender, AdObj *pObj) = 0;
+    // A drag step moved or resized pObj: the template has changed.
+    virtual void OnObjectDragged(AdEdit *pSender, AdObj *pObj) = 0;
+
+protected:
+    ~AdEditOwner() = default;
+};
+
+// The editing canvas: the template at 1:1 below a horizontal and beside a vertical ruler.
+// Objects are selected by clicking, opened by double-clicking, and the current one is moved
+// or resized by dragging its interior, edges or corners, scrolling the view as it goes.
+//
+// Make it with new and hand it to Create: from then on it belongs to its window and is
+// deleted when the window is destroyed. When Create fails the caller still owns it.
+class AdEdit {
+public:
+    static const char *const ClassName;
+    static const int RulerSize = 32;
+
+    AdEdit();
+    virtual ~AdEdit();
+    AdEdit(const AdEdit &) = delete;
+    AdEdit &operator=(const AdEdit &) = delete;
+
+    bool Create(HWND hParent, const RECT *prc);
+    void SetTemplate(AdSenseTemplate *pTemplate) { m_pTemplate = pTemplate; }
+    void SetOwner(AdEditOwner *pOwner) { m_pOwner = pOwner; }
+    void UpdateScrollBars();
+    void Refresh();
+    // Writes the template's background picture: every object but the ad unit, without
+    // outlines, over white, in the objects' bounds plus the template's margins.
+    bool ExportImage(const char *szFileName, int nQuality);
+
+    HWND GetHandle() const { return m_hWnd; }
+    int GetScrollX() const { return m_nScrollX; }
+    int GetScrollY() const { return m_nScrollY; }
+    int GetDragMode() const { return m_nDragMode; }
+
+protected:
+    virtual void OnCreate(WPARAM wParam, LPARAM lParam);
+    virtual void OnSize(WPARAM wParam, LPARAM lParam);
+    virtual void OnPaint(WPARAM wParam, LPARAM lParam);
+    virtual void OnHScroll(WPARAM wParam, LPARAM lParam);
+    virtual void OnVScroll(WPARAM wParam, LPARAM lParam);
+    virtual void OnLButtonDown(WPARAM wParam, LPARAM lParam);
+    virtual void OnLButtonUp(WPARAM wParam, LPARAM lParam);
+    virtual void OnLButtonDblClk(WPARAM wParam, LPARAM lParam);
+    virtual void OnMouseMove(WPARAM wParam, LPARAM lParam);
+    virtual void OnDestroy(WPARAM wParam, LPARAM lParam);
+
+private:
+    template <class TCanvas>
+    friend LRESULT CALLBACK canvas::CanvasWndProc(HWND, UINT, WPARAM, LPARAM);
+    void Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+    void Paint(HDC hDC, const RECT &rcClient);
+    POINT ToTemplate(POINT ptClient) const;
+    AdObj *HitTestObject(POINT ptClient);
+    int HitTestHandle(AdObj *pObj, POINT ptClient);
+    void Drag(AdObj *pObj, POINT ptClient);
+    void SetDragCursor(int nHitCode);
+    void OnCaptureChanged(HWND hNewCapture);
+
+    HWND m_hWnd = nullptr;
+    AdSenseTemplate *m_pTemplate = nullptr;
+    int m_nScrollX = 0;
+    int m_nScrollY = 0;
+    HPEN m_hRulerPen = nullptr;
+    HFONT m_hRulerFont = nullptr;
+    HCURSOR m_hCursors[canvas::CURSOR_GROUP_COUNT] = {};
+    POINT m_ptLast = {0, 0};
+    int m_nDragMode = canvas::HIT_NONE;
+    bool m_bButtonDown = false;
+    AdEditOwner *m_pOwner = nullptr;
+};

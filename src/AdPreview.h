@@ -1,0 +1,50 @@
+#pragma once
+#include <windows.h>
+
+#include "canvas/CanvasWindow.h"
+
+class AdSenseTemplate;
+
+// The preview canvas: the template as the web page will show it, from the window's
+// top-left corner, without editing marks and with the ad unit's sample ads above
+// everything. It only scrolls; the mouse does nothing here.
+//
+// Make it with new and hand it to Create: from then on it belongs to its window and is
+// deleted when the window is destroyed. When Create fails the caller still owns it.
+class AdPreview {
+public:
+    static const char *const ClassName;
+
+    AdPreview() = default;
+    virtual ~AdPreview() = default;
+    AdPreview(const AdPreview &) = delete;
+    AdPreview &operator=(const AdPreview &) = delete;
+
+    bool Create(HWND hParent, const RECT *prc);
+    void SetTemplate(AdSenseTemplate *pTemplate) { m_pTemplate = pTemplate; }
+    void UpdateScrollBars();
+    void Refresh();
+
+    HWND GetHandle() const { return m_hWnd; }
+    int GetScrollX() const { return m_nScrollX; }
+    int GetScrollY() const { return m_nScrollY; }
+
+protected:
+    virtual void OnCreate(WPARAM wParam, LPARAM lParam);
+    virtual void OnSize(WPARAM wParam, LPARAM lParam);
+    virtual void OnPaint(WPARAM wParam, LPARAM lParam);
+    virtual void OnHScroll(WPARAM wParam, LPARAM lParam);
+    virtual void OnVScroll(WPARAM wParam, LPARAM lParam);
+    virtual void OnDestroy(WPARAM wParam, LPARAM lParam);
+
+private:
+    template <class TCanvas>
+    friend LRESULT CALLBACK canvas::CanvasWndProc(HWND, UINT, WPARAM, LPARAM);
+    void Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+    void Paint(HDC hDC, const RECT &rcClient);
+
+    HWND m_hWnd = nullptr;
+    AdSenseTemplate *m_pTemplate = nullptr;
+    int m_nScrollX = 0;
+    int m_nScrollY = 0;
+};

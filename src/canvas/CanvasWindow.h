@@ -1,0 +1,83 @@
+#pragma once
+#include <windows.h>
+
+#include "canvas/GdiScope.h"
+
+class AdSenseTemplate;
+
+// What the editing and preview canvases share: their child window, their scroll bars and
+// the order in which they draw a template.
+namespace canvas {
+
+// The window procedure of a canvas class: the canvas object arrives as the creation
+// parameter and lives in the window's user data until WM_DESTROY, which hands the message
+// to the canvas, deletes it and clears the user data. Every message, handled or not, then
+// goes to DefWindowProcA. TCanvas::Dispatch(hWnd, message, wParam, lParam) handles them.
+template <class TCanvas>
+LRESULT CALLBACK CanvasWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (uMsg == WM_CREATE) {
+        auto *pcs = reinterpret_cast<CREATESTRUCTA *>(lParam);
+        SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pcs->lpCreateParams));
+    }
+    auto *pCanvas = reinterpret_cast<TCanvas *>(GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+    if (pCanvas) {
+        pCanvas->Dispatch(hWnd, uMsg, wParam, lParam);
+        if (uMsg == WM_DESTROY) {
+            delete pCanvas;
+            SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
+        }
+    }
+    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+}
+
+// Registers a canvas window class once per program instance (no background brush: the
+// canvases paint every pixel themselves). False when registration fails.
+bool RegisterCanvasClass(const char *szClassName, UINT uStyle, WNDPROC pfnWndProc);
+
+// Creates, shows and paints a scrolled child window whose WM_CREATE carries pParam.
+// prc may be null for an empty rectangle. Null when no window results.
+HWND CreateCanvasWindow(const char *szClassName, HWND hParent, const RECT *prc, void *pParam);
+
+// Sets both bars to cover the template: its objects' right and bottom edges plus the right
+// and bottom margins, in the client area less nReserved pixels for a ruler on each axis. A
+// bar whose content fits is hidden and its position goes back to 0; a position beyond the
+// new end comes back to it. Answers true when a position had to change.
+bool UpdateScrollBars(HWND hWnd, AdSenseTemplate *pTemplate, int nReserved, int *pScrollX,
+                      int *pScrollY);
+
+// Carries out a WM_HSCROLL/WM_VSCROLL request on one bar. Answers true when the position
+// moved; *pPos then holds it.
+bool HandleScrollRequest(HWND hWnd, int nBar, WPARAM wParam, int nLineStep, int *pPos);
+
+// Every object but the ad unit in list order with the current one last, each at the given
+// drawing offset. The ad unit is left to the caller: the canvases put it above everything,
+// the exported picture leaves it out.
+void DrawTemplateObjects(AdSenseTemplate *pTemplate, HDC hDC, int nOffsetX, int nOffsetY,
+                         bool bNoOutline);
+
+// DrawTemplateObjects, then the ad unit above everything: what both canvases show.
+void DrawCanvasObjects(AdSenseTemplate *pTemplate, HDC hDC, int nOffsetX, int nOffsetY,
+                       bool bNoOutline);
+
+// Handles WM_PAINT by drawing the whole client area off-screen with paint(hDC, rcClient)
+// and copying it in one BitBlt (or straight onto the window when no buffer can be made).
+template <class TPaint>
+void PaintWholeClient(HWND hWnd, TPaint paint)
+{
+    PAINTSTRUCT ps;
+    HDC hDC = BeginPaint(hWnd, &ps);
+    if (hDC) {
+        RECT rc;
+        GetClientRect(hWnd, &rc);
+        DoubleBuffer buffer(hDC, rc.right, rc.bottom);
+        paint(buffer.Get(), rc);
+        buffer.Flush();
+    }
+    EndPaint(hWnd, &ps);
+}
+
+// InvalidateRect of the whole client area without erasing, then UpdateWindow.
+void RepaintNow(HWND hWnd);
+
+}  // namespace canvas
