@@ -20,14 +20,15 @@ protected:
     void SetUp() override
     {
         CanvasTest::SetUp();
-        AddText({1400, 900, 1500, 1000});
+        // Adding updates the bars: this one call brings up both of them.
         m_tpl.SetMarginRight(20);
+        AddText({1400, 900, 1500, 1000});
     }
 };
 
 TEST_F(EditScroll, RangesCoverTheTemplateBesideTheRulers)
 {
-    m_pEdit->UpdateScrollBars();
+    // Each bar that appears narrows the client area the other one is measured against.
     RECT rc;
     GetClientRect(Canvas(), &rc);
     EXPECT_EQ(ScrollMax(Canvas(), SB_HORZ), 1520 - rc.right + 32);
