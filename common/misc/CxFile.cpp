@@ -142,7 +142,9 @@ bool CxFile::ReadBuf(void *szBuf, DWORD dwSize)
         return false;
     if (dwSize == 0)
         return true;
-    if (fread(szBuf, 1, dwSize, m_fp) != dwSize)
+    // Checked first, so that a damaged file never leaves half a field behind.
+    if (static_cast<long long>(dwSize) > GetRemaining() ||
+        fread(szBuf, 1, dwSize, m_fp) != dwSize)
         return Fail();
     return true;
 }

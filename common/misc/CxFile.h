@@ -34,10 +34,12 @@ public:
     // Bytes between the read position and the end of the file (0 when writing or closed).
     long long GetRemaining() const;
 
+    // Reads dwSize bytes, or fails without touching szBuf when fewer remain.
     bool ReadBuf(void *szBuf, DWORD dwSize);
     // Reads a length L, reported through pnLen when given. L above 0: reads the L bytes into
     // szBuf and terminates them; L of 0 leaves szBuf as it was. A negative L, or one that
-    // leaves no room for the terminator within dwCapacity, fails without touching szBuf.
+    // leaves no room for the terminator within dwCapacity, or runs past the end of the
+    // file, fails without touching szBuf.
     bool ReadString(char *szBuf, DWORD dwCapacity, int *pnLen = nullptr);
     bool ReadInt(int *piVal);
     bool ReadDword(DWORD *pdwVal);
