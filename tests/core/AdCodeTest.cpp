@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include "AdTemplate/AdObjects.h"
+#include "AdTemplate/AdSenseTemplate.h"
+
+#include <stdio.h>
+#include <string>
+
+namespace {
+
+struct CodeValues {
+    int W, H;
+    const char *szName;
+    int pl, pt, pr, pb;
+    const char *szPubID = "pub-1234567890123456";
+    int nWidth = 728, nHeight = 90;
+    const char *szFormat = "728x90_as";
+    const char *szChannel = "";
+    const char *szBorder = "336699", *szBG = "ffffff", *szLink = "0000ff", *szText = "000000",
+               *szURL = "008000";
+};
+
+// The expected page code, written out line by line.
+std::string ExpectedCode(const CodeValues &v)
+{
+    char sz[4096];
+    snprintf(sz, sizeof(sz),
+             "<table width=\"%d\" height=\"%d\" cellpadding=\"0\" cellspacing=\"0\">\r\n"
+             "  <tr>\r\n"
+             "    <td width=\"%d\" background=\"images/%s.jpg\">\r\n"
+             "      <div align=\"center\" style=\"padding-left:%d;padding-top:%d;padding-right:%d;padding-bottom:%d\">\r\n"
+             "      <script type=\"text/javascript\"><!--\r\n"
+             "        google_ad_client = \"%s\";\r\n"
+             "        google_ad_width = %d;\r\n"
+             "        google_ad_height = %d;\r\n"
+             "        google_ad_format = \"%s\";\r\n"
+             "        google_ad_type = \"text\";\r\n"
+             "        google_ad_channel = \"%s\";\r\n"
+             "        google_color_border = \"%s\";\r\n"
+             "        google_color_bg = \"%s\";\r\n"
+             "        google_color_link = \"%s\";\r\n"
+             "        google_color_text = \"%s\";\r\n"
+             "        google_color_url = \"%s\";\r\n"
+             "      //--></script>\r\n"
+             "      <script type=\"text/javascript\" src=\"https://pagead2.googlesyndication.com/pagead/show_ads.js\"></script>\r\n"
+             "      </div>\r\n"
+             "    </td>\r\n"
+             "  </tr>\r\n"
+             "</table>\r\n",
+             v.W, v.H, v.W, v.szName, v.pl, v.pt, v.pr, v.pb, v.szPubID, v.nWidth, v.nHeight,
+             v.szFormat, v.szChannel, v.szBorder, v.szBG, v.szLink, v.szText, v.szURL);
+    return sz;
+}
+
+template <class T>
+T *AddAt(AdSenseTemplate &t, T *pObj, LONG l, LONG top, LONG r, LONG b)
+{
+    RECT rc = {l, top, r, b};
+    pObj->SetPos(&rc);
+    t.Add(pObj);
+    return pObj;
+}
+
+}  // namespace
+
+TEST(AdCode, DefaultTemplateByteForByte)
+{
+    AdSenseTemplate t;
+    t.New();
+    const std::string code = t.GetCode();
+    CodeValues v{728, 90, "noname", 0, 0, 0, 0};
+    EXPECT_EQ(code, ExpectedCode(v));
+    // The same text spelled out, independent of the helper above.
+    const char szLiteral[] =
+        "<table width=\"728\" height=\"90\" cellpadding=\"0\" cellspacing=\"0\">\r\n"
+        "  <tr>\r\n"
+        "    <td width=\"728\" background=\"images/noname.jpg\">\r\n"
+        "      <div align=\"center\" style=\"padding-left:0;padding-top:0;padding-right:0;padding-bottom:0\">\r\n"
+        "      <script type=\"text/javascript\"><!--\r\n"
+        "        google_ad_client = \"pub-1234567890123456\";\r\n"
+        "        google_ad_width = 728;\r\n"
+        "        google_ad_height = 90;\r\n"
+        "        google_ad_format = \"728x90_as\";\r\n"
+        "        google_ad_type = \"text\";\r\n"
+        "        google_ad_channel = \"\";\r\n"
+        "        google_color_border = \"336699\";\r\n"
+        "        google_color_bg = \"ffffff\";\r\n"
+        "        google_color_link = \"0000ff\";\r\n"
+        "        google_color_text = \"000000\";\r\n"
+        "        google_color_url = \"008000\";\r\n"
+        "      //--></script>\r\n"
+        "      <script type=\"text/javascript\" src=\"https://pagead2.googlesyndication.com/pagead/show_ads.js\"></script>\r\n"
+        "      </div>\r\n"
+        "    </td>\r\n"
+        "  </tr>\r\n"
+        "</table>\r\n";
+    EXPECT_EQ(code, szLiteral);
+    // Every line ends in CR LF and there is no bare LF.
+    size_t nLines = 0;
+    for (size_t i = 0; i < code.size(); i++) {
+        if (code[i] == '\n') {
+            ASSERT_GT(i, 0u);
+            EXPECT_EQ(code[i - 1], '\r');
+            nLines++;
+        }
+    }
+    EXPECT_EQ(nLines, 22u);
+}
+
+TEST(AdCode, OrnamentsMovePaddingsAndSize)
+{
+    AdSenseTemplate t;
+    t.New();
+    RECT rcUnit = {30, 40, 758, 130};
+    t.GetAdSense()->SetPos(&rcUnit);
+    // A text 20 pixels left of and 30 above the unit, ending at its right and bottom.
+    AddAt(t, new AdText, 10, 10, 758, 130);
+    CodeValues v{748, 120, "noname", 20, 30, 0, 0};
+    EXPECT_EQ(std::string(t.GetCode()), ExpectedCode(v));
+}
+
+TEST(AdCode, EnclosingFrameGivesEqualPaddings)
+{
+    AdSenseTemplate t;
+    t.New();
+    AddAt(t, new AdFrame, 8, 8, 740, 102);
+    CodeValues v{732, 94, "noname", 2, 2, 2, 2};
+    EXPECT_EQ(std::string(t.GetCode()), ExpectedCode(v));
+}
+
+TEST(AdCode, MarginsGrowThePictureButNotThePaddings)
+{
+    AdSenseTemplate t;
+    t.New();
+    AddAt(t, new AdFrame, 8, 8, 740, 102);
+    t.SetMarginLeft(5);
+    t.SetMarginRight(5);
+    t.SetMarginTop(5);
+    t.SetMarginBottom(5);
+    CodeValues v{742, 104, "noname", 2, 2, 2, 2};
+    EXPECT_EQ(std::string(t.GetCode()), ExpectedCode(v));
+
+    // Margins wider than the space left of the objects stop at the plane's edge.
+    t.SetMarginLeft(20);
+    t.SetMarginTop(20);
+    CodeValues cut{745, 107, "noname", 2, 2, 2, 2};
+    EXPECT_EQ(std::string(t.GetCode()), ExpectedCode(cut));
+}
+
+TEST(AdCode, UnitSettingsAndColours)
+{
+    AdSenseTemplate t;
+    t.New();
+    AdSense *pAd = t.GetAdSense();
+    pAd->SetFormat(8);
+    AdSenseInfo &info = *pAd->GetInfo();
+    strcpy(info.szPubID, "pub-9876543210987654");
+    strcpy(info.szChannelID, "12345678901");
+    info.crBorder = 0x00123456;
+    info.crBG = 0x00ABCDEF;
+    info.crTitle = 0x000000FF;
+    info.crText = 0x00FFFFFF;
+    info.crURL = 0x00010203;
+    CodeValues v{300, 250, "noname", 0, 0, 0, 0};
+    v.szPubID = "pub-9876543210987654";
+    v.nWidth = 300;
+    v.nHeight = 250;
+    v.szFormat = "300x250_as";
+    v.szChannel = "12345678901";
+    v.szBorder = "563412";
+    v.szBG = "efcdab";
+    v.szLink = "ff0000";
+    v.szText = "ffffff";
+    v.szURL = "030201";
+    EXPECT_EQ(std::string(t.GetCode()), ExpectedCode(v));
+}
+
+TEST(AdCode, ColorToHexIsRedGreenBlue)
+{
+    struct Case { COLORREF cr; const char *szHex; } cases[] = {
+        {0x00123456, "563412"}, {0x00996633, "336699"}, {0x00000000, "000000"},
+        {0x00FFFFFF, "ffffff"}, {0xFF0000FF, "ff0000"},  // the high byte is not a colour
+    };
+    for (const Case &c : cases)
+        EXPECT_STREQ(ColorToHex(c.cr), c.szHex);
+}
+
+TEST(AdCode, UnterminatedIDsAreCutToTheirFields)
+{
+    AdSenseTemplate t;
+    t.New();
+    AdSenseInfo &info = *t.GetAdSense()->GetInfo();
+    memset(info.szPubID, '7', sizeof(info.szPubID));
+    memset(info.szChannelID, '8', sizeof(info.szChannelID));
+    const std::string code = t.GetCode();
+    EXPECT_NE(code.find("google_ad_client = \"" + std::string(31, '7') + "\";\r\n"),
+              std::string::npos);
+    EXPECT_NE(code.find("google_ad_channel = \"" + std::string(31, '8') + "\";\r\n"),
+              std::string::npos);
+}
