@@ -1,4 +1,5 @@
 #include "PictraUtil.h"
+#include "misc/WinUtil.h"
 
 #include <shellapi.h>
 #include <cstdio>
@@ -13,23 +14,6 @@ char s_szTempName[MAX_PATH];
 
 // Gives up on a Temp folder that is full of other programs' names after this many tries.
 const int kMaxNameTries = 100000;
-
-const char *ProgramFolder()
-{
-    static char szFolder[MAX_PATH];
-    if (!szFolder[0]) {
-        char szPath[MAX_PATH];
-        DWORD n = GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-        if (n == 0 || n >= MAX_PATH)
-            return "";
-        char *pSep = strrchr(szPath, '\\');
-        if (!pSep)
-            return "";
-        pSep[1] = '\0';
-        strcpy(szFolder, szPath);
-    }
-    return szFolder;
-}
 
 // Formats into szOut, answering false (and leaving szOut empty) when the text would not fit:
 // a cut path would name some other file.
@@ -52,7 +36,7 @@ PictraUtil::PictraUtil()
         s_pInstance = this;
 
     char szPath[MAX_PATH];
-    if (!FormatPath(szPath, sizeof(szPath), "%s%s", ProgramFolder(), "Pictra.dll"))
+    if (!FormatPath(szPath, sizeof(szPath), "%s%s", GetProgramFolder(), "Pictra.dll"))
         return;
     // A full path only: a Pictra.dll elsewhere on the search path is never ours.
     m_hModule = LoadLibraryA(szPath);
@@ -96,7 +80,7 @@ PictraUtil::~PictraUtil()
 
     // Two terminating zeros: the source is a list of names. FOF_FILESONLY keeps subfolders.
     char szPattern[MAX_PATH + 1] = {};
-    if (!FormatPath(szPattern, MAX_PATH, "%s%s\\*.*", ProgramFolder(), "Temp"))
+    if (!FormatPath(szPattern, MAX_PATH, "%s%s\\*.*", GetProgramFolder(), "Temp"))
         return;
     szPattern[strlen(szPattern) + 1] = '\0';
     SHFILEOPSTRUCTA op = {};
@@ -139,7 +123,7 @@ const char *PictraUtil::MakeTempFileName(const char *ext)
 {
     char szFolder[MAX_PATH];
     s_szTempName[0] = '\0';
-    if (!FormatPath(szFolder, sizeof(szFolder), "%s%s", ProgramFolder(), "Temp"))
+    if (!FormatPath(szFolder, sizeof(szFolder), "%s%s", GetProgramFolder(), "Temp"))
         return s_szTempName;
     if (!ext)
         ext = "";

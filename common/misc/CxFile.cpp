@@ -224,9 +224,12 @@ bool CxFile::WriteInt(int nVal)
 
 bool CxFile::WriteString(const char *szText)
 {
-    size_t nLen = szText ? strlen(szText) : 0;
-    if (nLen > 0x7FFFFFFF)
-        return Fail();
+    return WriteString(szText, 0x80000000u);
+}
+
+bool CxFile::WriteString(const char *szText, DWORD dwCapacity)
+{
+    size_t nLen = szText && dwCapacity > 1 ? strnlen(szText, dwCapacity - 1) : 0;
     if (!WriteInt(static_cast<int>(nLen)))
         return false;
     return nLen == 0 || WriteBuf(szText, static_cast<DWORD>(nLen));
@@ -242,10 +245,11 @@ void CxFile::DeleteCreatedFiles()
 {
     for (const std::string &path : m_createdFiles)
         DeleteFileA(path.c_str());
-    m_createdFiles.clear();
+    ForgetCreatedFiles();
 }
 
 void CxFile::ForgetCreatedFiles()
 {
-    m_createdFiles.clear();
+    // Releases the memory too: between reads the file object holds nothing.
+    std::vector<std::string>().swap(m_createdFiles);
 }

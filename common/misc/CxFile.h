@@ -49,6 +49,9 @@ public:
     bool WriteBuf(const void *szBuf, DWORD dwSize);
     // Writes the length and the bytes; a null or empty text is the length 0 alone.
     bool WriteString(const char *szText);
+    // The same for a field of dwCapacity bytes: at most dwCapacity - 1 of them are written, so
+    // the text always reads back into a field of that capacity.
+    bool WriteString(const char *szText, DWORD dwCapacity);
     bool WriteInt(int nVal);
     bool WriteDword(DWORD dwVal);
 
