@@ -67,12 +67,16 @@ protected:
                 copiesBefore.push_back(file);
         }
         const std::set<std::string> tempBefore = FilesIn(TempFolder());
+        // Wine always counts 0 GDI objects; on Windows the count is real.
+        const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
         const long liveBefore = LiveAllocations();
         const bool bRead = t.Open(m_damaged.c_str());
         const long liveAfter = LiveAllocations();
+        const DWORD gdiAfter = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
 
         if (!bRead) {
             EXPECT_EQ(liveAfter, liveBefore) << "memory kept by a refused file";
+            EXPECT_EQ(gdiAfter, gdiBefore) << "GDI objects kept by a refused file";
             EXPECT_EQ(Snapshot(t), before);
             std::set<std::string> tempAfter = FilesIn(TempFolder());
             EXPECT_TRUE(std::includes(tempBefore.begin(), tempBefore.end(), tempAfter.begin(),

@@ -173,3 +173,31 @@ TEST(TemplateSave, ReplacesThePreviousFileAndLeavesNothingBeside)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TemplateSave, TargetHeldOpenByAnotherProgramStaysIntact)
+{
+    // Everything is written before the replacing step finds the target locked: the late
+    // failure must clean up like an early one.
+    std::string folder = MakeScratchFolder("save_held_open");
+    std::string target = folder + "in use.atp";
+    ASSERT_TRUE(WriteFileBytes(target, "previous good file"));
+    AdSenseTemplate t;
+    MakeDistinct(t, folder + "current.atp");
+    const std::set<std::string> filesBefore = FilesIn(folder);
+    TemplateState before = Snapshot(t);
+
+    HANDLE hOther = CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(hOther, INVALID_HANDLE_VALUE);
+    bool bSaved = t.SaveAs(target.c_str());
+    CloseHandle(hOther);
+
+    EXPECT_FALSE(bSaved);
+    EXPECT_EQ(Snapshot(t), before);
+    EXPECT_EQ(ReadFileBytes(target), "previous good file");
+    EXPECT_EQ(FilesIn(folder), filesBefore);
+}
+
+}  // namespace
