@@ -24,7 +24,8 @@ public:
     bool DrawImageOnDC(const char *fileName, HDC dc, int x, int y);
     bool CaptureDCtoJPEG(HDC dc, int left, int top, int right, int bottom,
                          const char *fileName, int quality);
-    // Next unused name in the Temp folder; the text lives until the next call.
+    // Next unused name in the Temp folder, claimed by creating it empty; the text lives until
+    // the next call. Empty when the name would not fit MAX_PATH.
     const char *MakeTempFileName(const char *ext);
 
     // The instance of the run, or null when there is none. Every caller must cope with null.
