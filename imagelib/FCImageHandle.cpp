@@ -2,6 +2,15 @@
 #include "FCFileIO.h"
 #include "FCObjImage.h"
 
+bool IsPlausiblePictureSize(long long nWidth, long long nHeight, int nBits, int nFileSize)
+{
+    if (nWidth <= 0 || nHeight <= 0 || nBits <= 0 || nBits > 32 || nFileSize < 0)
+        return false;
+    const long long nLimit = 128LL * nFileSize + 1024 * 1024;
+    const long long nStride = FCObjImage::StrideOf(nWidth, nBits);
+    return nHeight <= nLimit / nStride;
+}
+
 const FCObjImage *FCImageHandleBase::ImageToWrite() const
 {
     if (m_saveImages.Count() == 0 || !m_saveImages[0] || !m_saveImages[0]->HasPixels())

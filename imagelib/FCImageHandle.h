@@ -50,6 +50,12 @@ private:
     FCPtrList<T> m_objects;
 };
 
+// The library's own readers trust the sizes a file declares only this far: the pixels must
+// fit in what the file could hold when run-length packed (about 128 times its size) plus a
+// margin, so a few bytes that claim a huge picture are refused instead of costing hundreds of
+// megabytes on every load. A file merely cut short still loads.
+bool IsPlausiblePictureSize(long long nWidth, long long nHeight, int nBits, int nFileSize);
+
 // A reader/writer of one picture format, alive for one load or one save. Reading produces
 // frames the handle owns until they are detached.
 class FCImageHandle : public FCImageHandleBase, public PCL_Interface_Composite<FCObjImage> {

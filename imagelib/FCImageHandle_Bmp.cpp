@@ -38,6 +38,9 @@ bool FCImageHandle_Bmp::LoadFromMemory(const BYTE *pData, int nSize)
         memcpy(description.masks, pData + kFileHeaderSize + kInfoHeaderSize, kMaskBytes);
     }
 
+    if (!IsPlausiblePictureSize(description.header.biWidth, description.header.biHeight,
+                                description.header.biBitCount, nSize))
+        return false;
     FCObjImage *pFrame = new (std::nothrow) FCObjImage;
     if (!pFrame || !pFrame->CreateFromHeader(&description.header)) {
         delete pFrame;

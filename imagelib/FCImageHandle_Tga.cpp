@@ -113,8 +113,11 @@ bool FCImageHandle_Tga::LoadFromMemory(const BYTE *pData, int nSize)
     if (nMapEntryBits == 15 || nMapEntryBits == 16)
         return false;
 
+    const int nBits = nDepth == 15 ? 16 : nDepth;
+    if (!IsPlausiblePictureSize(nWidth, nHeight, nBits, nSize))
+        return false;
     FCObjImage *pFrame = new (std::nothrow) FCObjImage;
-    if (!pFrame || !pFrame->CreateBlank(nWidth, nHeight, nDepth == 15 ? 16 : nDepth)) {
+    if (!pFrame || !pFrame->CreateBlank(nWidth, nHeight, nBits)) {
         delete pFrame;
         return false;
     }
@@ -134,7 +137,6 @@ bool FCImageHandle_Tga::LoadFromMemory(const BYTE *pData, int nSize)
     }
 
     // 15-bit pixels occupy two bytes, like 16-bit ones.
-    const int nBits = pFrame->ColorBits();
     const size_t nRowBytes = static_cast<size_t>(nWidth) * nBits / 8;
     for (int i = 0; i < nHeight; i++) {
         BYTE *pRow = pFrame->PixelAt(0, (nDescriptor & kTopDown) ? i : nHeight - 1 - i);

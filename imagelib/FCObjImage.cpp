@@ -57,9 +57,9 @@ bool FCObjImage::CreateFromHeader(const BITMAPINFOHEADER *pHeader)
     const int nBits = pHeader->biBitCount;
     if ((nCompression != BI_RGB && nCompression != BI_BITFIELDS) || !IsSupportedBitCount(nBits))
         return false;
+    // The row table counts too: a tall, narrow picture costs more in row addresses than in pixels.
     const long long nStride = StrideOf(pHeader->biWidth, nBits);
-    if (nStride > static_cast<long long>(kMaxPixelBytes) ||
-        pHeader->biHeight > static_cast<long long>(kMaxPixelBytes) / nStride)
+    if (pHeader->biHeight > static_cast<long long>(kMaxPixelBytes) / (nStride + static_cast<long long>(sizeof(BYTE *))))
         return false;
 
     Release();

@@ -11,8 +11,8 @@
 // An image holds pixels exactly when m_pixels is set; every failed creation leaves it empty.
 class FCObjImage : public FCObjGraph {
 public:
-    // The largest pixel block the library creates. Bigger pictures are refused rather than
-    // risking the process on a file that merely claims a huge size.
+    // The most memory one image may take for its pixels and row table. Bigger pictures are
+    // refused rather than risking the process on a file that merely claims a huge size.
     static const size_t kMaxPixelBytes = 256u * 1024u * 1024u;
 
     FCObjImage();
