@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "FCGdiplusFlat.h"
 #include "FCImageHandleFactory_Gdiplus.h"
 #include "FCObjImage.h"
 #include "TestSupport.h"
@@ -77,24 +76,6 @@ std::string Rgb(uint32_t rgb)
     return std::string{static_cast<char>(rgb >> 16), static_cast<char>(rgb >> 8), static_cast<char>(rgb)};
 }
 
-bool FindPngEncoder(CLSID *pClsid)
-{
-    UINT nCount = 0, nBytes = 0;
-    if (GdipGetImageEncodersSize(&nCount, &nBytes) != Gdiplus::Ok || nBytes == 0)
-        return false;
-    std::vector<char> block(nBytes);
-    auto *pCodecs = reinterpret_cast<Gdiplus::ImageCodecInfo *>(block.data());
-    if (GdipGetImageEncoders(nCount, nBytes, pCodecs) != Gdiplus::Ok)
-        return false;
-    for (UINT i = 0; i < nCount; i++) {
-        if (wcscmp(pCodecs[i].MimeType, L"image/png") == 0) {
-            *pClsid = pCodecs[i].Clsid;
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 std::string Le16(int v)
@@ -158,34 +139,6 @@ std::string MakeTwoFrameGif(int nWidth, int nHeight, uint32_t first, uint32_t se
         out += GifFrameData(nWidth * nHeight, index);
     }
     return out + '\x3B';
-}
-
-GdiplusSession::GdiplusSession()
-{
-    Gdiplus::GdiplusStartupInput input;
-    Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
-}
-
-GdiplusSession::~GdiplusSession()
-{
-    Gdiplus::GdiplusShutdown(m_token);
-}
-
-bool SaveArgbPng(const std::string &path, int nWidth, int nHeight, const std::vector<uint32_t> &argb)
-{
-    GdiplusSession session;
-    CLSID clsid;
-    if (!FindPngEncoder(&clsid))
-        return false;
-    std::vector<uint32_t> pixels(argb);
-    GpBitmap *pBitmap = nullptr;
-    if (GdipCreateBitmapFromScan0(nWidth, nHeight, nWidth * 4, PixelFormat32bppARGB,
-                                  reinterpret_cast<BYTE *>(pixels.data()), &pBitmap) != Gdiplus::Ok)
-        return false;
-    const std::wstring wide(path.begin(), path.end());
-    const bool bOk = GdipSaveImageToFile(pBitmap, wide.c_str(), &clsid, nullptr) == Gdiplus::Ok;
-    GdipDisposeImage(pBitmap);
-    return bOk;
 }
 
 void FillImage(FCObjImage &img, uint32_t rgb)

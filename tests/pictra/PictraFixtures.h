@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "ArgbPng.h"
+
 // Fixture tables name only the fields that matter; the rest start as zero.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
@@ -49,17 +51,8 @@ std::string MakeTga(const TgaSpec &spec);
 // A GIF89a of two frames of one colour each, 0x00RRGGBB.
 std::string MakeTwoFrameGif(int nWidth, int nHeight, uint32_t first, uint32_t second);
 
-// Keeps GDI+ running for fixtures the test builds itself.
-class GdiplusSession {
-public:
-    GdiplusSession();
-    ~GdiplusSession();
-
-private:
-    ULONG_PTR m_token = 0;
-};
 // A PNG with an alpha channel from 0xAARRGGBB values, rows from the top.
-bool SaveArgbPng(const std::string &path, int nWidth, int nHeight, const std::vector<uint32_t> &argb);
+using pictra_fixture::SaveArgbPng;
 
 // A 24-bit image filled with one colour, 0x00RRGGBB.
 void FillImage(FCObjImage &img, uint32_t rgb);
