@@ -5,7 +5,7 @@
 #include "PictraFixtures.h"
 #include "TestSupport.h"
 
-using pictra_test::BmpSpec;
+using pictra_test::BmpLayout;
 using pictra_test::ColorAt;
 using pictra_test::Le32;
 using pictra_test::MakeBmp;
@@ -39,7 +39,7 @@ TEST(BmpReader, ReadsEveryBitDepthWithItsColours)
 {
     struct Case {
         const char *what;
-        BmpSpec spec;
+        BmpLayout layout;
         uint32_t bottomLeft, topRight;
     } cases[] = {
         // 2x2 pictures; rows as stored: bottom row first.
@@ -53,10 +53,10 @@ TEST(BmpReader, ReadsEveryBitDepthWithItsColours)
     };
     for (const Case &c : cases) {
         FCObjImage img;
-        ASSERT_TRUE(ReadBmp(MakeBmp(c.spec), img)) << c.what;
+        ASSERT_TRUE(ReadBmp(MakeBmp(c.layout), img)) << c.what;
         EXPECT_EQ(img.Width(), 2) << c.what;
         EXPECT_EQ(img.Height(), 2) << c.what;
-        EXPECT_EQ(img.ColorBits(), c.spec.nBits) << c.what;
+        EXPECT_EQ(img.ColorBits(), c.layout.nBits) << c.what;
         EXPECT_EQ(ColorAt(img, 0, 1), c.bottomLeft) << c.what;
         EXPECT_EQ(ColorAt(img, 1, 0), c.topRight) << c.what;
     }
@@ -64,17 +64,17 @@ TEST(BmpReader, ReadsEveryBitDepthWithItsColours)
 
 TEST(BmpReader, ThirtyTwoBitFourthBytesStayAsStored)
 {
-    BmpSpec spec{1, 1, 32, BI_RGB, {}, {}, Row({10, 20, 30, 0x5A}, 4)};
+    BmpLayout layout{1, 1, 32, BI_RGB, {}, {}, Row({10, 20, 30, 0x5A}, 4)};
     FCObjImage img;
-    ASSERT_TRUE(ReadBmp(MakeBmp(spec), img));
+    ASSERT_TRUE(ReadBmp(MakeBmp(layout), img));
     EXPECT_EQ(img.PixelAt(0, 0)[3], 0x5A);
 }
 
 TEST(BmpReader, RefusesWhatItCannotRead)
 {
-    const std::string good = MakeBmp(BmpSpec{2, 2, 24});
-    std::string topDown = MakeBmp(BmpSpec{2, -2, 24});
-    std::string rle8 = MakeBmp(BmpSpec{2, 2, 8, BI_RLE8, std::vector<uint32_t>(256), {}, std::string(8, '\0')});
+    const std::string good = MakeBmp(BmpLayout{2, 2, 24});
+    std::string topDown = MakeBmp(BmpLayout{2, -2, 24});
+    std::string rle8 = MakeBmp(BmpLayout{2, 2, 8, BI_RLE8, std::vector<uint32_t>(256), {}, std::string(8, '\0')});
     std::string notBm = good;
     notBm[1] = 'X';
     std::string offsetAtEnd = good;
@@ -85,7 +85,7 @@ TEST(BmpReader, RefusesWhatItCannotRead)
     std::string core = "BM" + Le32(26 + 8) + Le32(0) + Le32(26) + Le32(12) + std::string("\x02\x00\x02\x00\x01\x00\x18\x00", 8) +
                        std::string(8, '\0');
     // 16-bit with masks whose file ends inside them.
-    std::string cutMasks = MakeBmp(BmpSpec{1, 1, 16, BI_BITFIELDS, {}, {}, std::string(4, '\0')}).substr(0, 58);
+    std::string cutMasks = MakeBmp(BmpLayout{1, 1, 16, BI_BITFIELDS, {}, {}, std::string(4, '\0')}).substr(0, 58);
     cutMasks.replace(10, 4, Le32(56));
 
     struct Case {
@@ -97,7 +97,7 @@ TEST(BmpReader, RefusesWhatItCannotRead)
         {"core header", core},          {"header only 14 bytes", good.substr(0, 14)},
         {"cut inside the info header", good.substr(0, 40)}, {"masks cut off", cutMasks},
         // 48 MB of pixels claimed by a file of a few bytes.
-        {"huge size in a tiny file", MakeBmp(BmpSpec{4000, 4000, 24, BI_RGB, {}, {}, std::string(4, '\0')})},
+        {"huge size in a tiny file", MakeBmp(BmpLayout{4000, 4000, 24, BI_RGB, {}, {}, std::string(4, '\0')})},
     };
     for (const Case &c : cases) {
         FCObjImage img;
@@ -110,7 +110,7 @@ TEST(BmpReader, RefusesWhatItCannotRead)
 TEST(BmpReader, ShortPixelDataLeavesTheMissingRowsBlack)
 {
     // 1x3 24-bit, stored bottom-up; only the bottom row and half of the middle row are present.
-    std::string bytes = MakeBmp(BmpSpec{1, 3, 24, BI_RGB, {}, {}, Row({0xFF, 0xFF, 0xFF}, 4) + Row({0xFF, 0xFF, 0xFF}, 4) + Row({0xFF, 0xFF, 0xFF}, 4)});
+    std::string bytes = MakeBmp(BmpLayout{1, 3, 24, BI_RGB, {}, {}, Row({0xFF, 0xFF, 0xFF}, 4) + Row({0xFF, 0xFF, 0xFF}, 4) + Row({0xFF, 0xFF, 0xFF}, 4)});
     bytes.resize(bytes.size() - 6);
     FCObjImage img;
     ASSERT_TRUE(ReadBmp(bytes, img));
@@ -124,8 +124,8 @@ TEST(BmpReader, PaletteIsTheFullTableAfterTheHeaderAndCutEntriesAreBlack)
 {
     // Two palette entries declared used, then pixels: the reader takes 2^4 entries from the
     // header's end regardless, so entries 2.. overlap the pixel bytes; past the file they read black.
-    BmpSpec spec{8, 1, 4, BI_RGB, {0x112233, 0x445566}, {}, Row({0x01, 0x10, 0x00, 0x01}, 4)};
-    const std::string bytes = MakeBmp(spec);
+    BmpLayout layout{8, 1, 4, BI_RGB, {0x112233, 0x445566}, {}, Row({0x01, 0x10, 0x00, 0x01}, 4)};
+    const std::string bytes = MakeBmp(layout);
     FCObjImage img;
     ASSERT_TRUE(ReadBmp(bytes, img));
     EXPECT_EQ(ColorAt(img, 1, 0), 0x445566u);

@@ -6,11 +6,11 @@
 
 #include <memory>
 
-using pictra_test::BmpSpec;
+using pictra_test::BmpLayout;
 using pictra_test::DibCanvas;
 using pictra_test::MakeBmp;
 using pictra_test::MakeTga;
-using pictra_test::TgaSpec;
+using pictra_test::TgaLayout;
 
 namespace {
 
@@ -25,15 +25,15 @@ protected:
             ASSERT_TRUE(testsupport::WriteFileBytes(s_folder + name, bytes)) << name;
         };
         for (int bits : {1, 4, 8, 16, 24, 32})
-            write("depth" + std::to_string(bits) + ".bmp", MakeBmp(BmpSpec{9, 7, bits}));
+            write("depth" + std::to_string(bits) + ".bmp", MakeBmp(BmpLayout{9, 7, bits}));
         // 3x2, rows bottom-up: bottom blue, top red.
-        write("pic.bmp", MakeBmp(BmpSpec{3, 2, 24, BI_RGB, {}, {}, std::string("\xFF\0\0\xFF\0\0\xFF\0\0\0\0\0", 12) + std::string("\0\0\xFF\0\0\xFF\0\0\xFF\0\0\0", 12)}));
-        write("topdown.bmp", MakeBmp(BmpSpec{3, -2, 24}));
-        write("rle.bmp", MakeBmp(BmpSpec{4, 4, 8, BI_RLE8, std::vector<uint32_t>(256), {}, std::string(16, '\0')}));
-        write("raw.tga", MakeTga(TgaSpec{0, 2, 0, 0, 0, 6, 5, 24, 0x20, "", "", std::string(90, '\x40')}));
-        write("rle.tga", MakeTga(TgaSpec{0, 10, 0, 0, 0, 6, 5, 32, 0, "", "", std::string("\x9D\x01\x02\x03\x04", 5)}));
-        write("map.tga", MakeTga(TgaSpec{1, 1, 0, 2, 24, 4, 3, 8, 0, "x", "abcdef", std::string(12, '\x01')}));
-        write("maprle.tga", MakeTga(TgaSpec{1, 9, 0, 2, 24, 4, 3, 8, 0, "", "abcdef", "\x8B\x01"}));
+        write("pic.bmp", MakeBmp(BmpLayout{3, 2, 24, BI_RGB, {}, {}, std::string("\xFF\0\0\xFF\0\0\xFF\0\0\0\0\0", 12) + std::string("\0\0\xFF\0\0\xFF\0\0\xFF\0\0\0", 12)}));
+        write("topdown.bmp", MakeBmp(BmpLayout{3, -2, 24}));
+        write("rle.bmp", MakeBmp(BmpLayout{4, 4, 8, BI_RLE8, std::vector<uint32_t>(256), {}, std::string(16, '\0')}));
+        write("raw.tga", MakeTga(TgaLayout{0, 2, 0, 0, 0, 6, 5, 24, 0x20, "", "", std::string(90, '\x40')}));
+        write("rle.tga", MakeTga(TgaLayout{0, 10, 0, 0, 0, 6, 5, 32, 0, "", "", std::string("\x9D\x01\x02\x03\x04", 5)}));
+        write("map.tga", MakeTga(TgaLayout{1, 1, 0, 2, 24, 4, 3, 8, 0, "x", "abcdef", std::string(12, '\x01')}));
+        write("maprle.tga", MakeTga(TgaLayout{1, 9, 0, 2, 24, 4, 3, 8, 0, "", "abcdef", "\x8B\x01"}));
         write("two.gif", pictra_test::MakeTwoFrameGif(11, 4, 0x0000FF, 0xFFFF00));
 
         FCObjImage rgb;
@@ -46,7 +46,7 @@ protected:
         CreateDirectoryA((s_folder + "my.pictures").c_str(), nullptr);
         write("my.pictures\\photo", testsupport::ReadFileBytes(s_folder + "pic.jpg"));
         for (const char *name : {"pic.pcx", "pic.psd", "pic.ico", "pic.xpm", "noext", "pic.webp"})
-            write(name, MakeBmp(BmpSpec{2, 2, 24}));
+            write(name, MakeBmp(BmpLayout{2, 2, 24}));
 
         // 2x2 with alpha: top row opaque white, bottom row fully transparent red.
         ASSERT_TRUE(pictra_test::SaveArgbPng(s_folder + "alpha.png", 2, 2, {0xFFFFFFFF, 0xFFFFFFFF, 0x00FF0000, 0x00FF0000}));

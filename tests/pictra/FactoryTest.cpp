@@ -67,7 +67,7 @@ TEST(Factory, EachFactoryMapsTypesToItsHandles)
 TEST(Factory, RecognisedTypesWithoutAReaderFailToLoad)
 {
     const std::string folder = testsupport::MakeScratchFolder("factory");
-    const std::string bmp = pictra_test::MakeBmp(pictra_test::BmpSpec{2, 2, 24});
+    const std::string bmp = pictra_test::MakeBmp(pictra_test::BmpLayout{2, 2, 24});
     FCObjImage img;
     ASSERT_TRUE(img.CreateBlank(3, 3, 24));
     for (const char *name : {"pic.pcx", "pic.psd", "pic.ico", "pic.xpm", "pic.xyz", "pic"}) {
@@ -109,7 +109,7 @@ TEST(Factory, OlePictureReaderDecodesBitmapsAndJpegsAs24Bits)
 
 TEST(Factory, FrameListHandsFramesOverOnlyWhenDetaching)
 {
-    const std::string bmp = pictra_test::MakeBmp(pictra_test::BmpSpec{2, 2, 24});
+    const std::string bmp = pictra_test::MakeBmp(pictra_test::BmpLayout{2, 2, 24});
     FCImageHandle_Bmp handle;
     ASSERT_TRUE(handle.LoadFromMemory(reinterpret_cast<const BYTE *>(bmp.data()), static_cast<int>(bmp.size())));
     FCPtrList<FCObjImage> kept;

@@ -93,36 +93,36 @@ int StrideOf(int nWidth, int nBits)
     return (nBits * nWidth + 31) / 32 * 4;
 }
 
-std::string MakeBmp(const BmpSpec &spec)
+std::string MakeBmp(const BmpLayout &layout)
 {
-    std::string pixels = spec.pixels;
+    std::string pixels = layout.pixels;
     if (pixels.empty())
-        pixels.assign(static_cast<size_t>(StrideOf(spec.nWidth, spec.nBits)) * abs(spec.nHeight), '\0');
+        pixels.assign(static_cast<size_t>(StrideOf(layout.nWidth, layout.nBits)) * abs(layout.nHeight), '\0');
     std::string tail;
-    for (uint32_t m : spec.masks)
+    for (uint32_t m : layout.masks)
         tail += Le32(m);
-    for (uint32_t c : spec.palette)
+    for (uint32_t c : layout.palette)
         tail += Le32(c & 0xFFFFFF);
     const uint32_t nOffset = static_cast<uint32_t>(14 + 40 + tail.size());
     std::string out = "BM" + Le32(static_cast<uint32_t>(nOffset + pixels.size())) + Le32(0) + Le32(nOffset);
-    out += Le32(40) + Le32(static_cast<uint32_t>(spec.nWidth)) + Le32(static_cast<uint32_t>(spec.nHeight)) +
-           Le16(1) + Le16(spec.nBits) + Le32(spec.dwCompression) + Le32(0) + Le32(2835) + Le32(2835) +
+    out += Le32(40) + Le32(static_cast<uint32_t>(layout.nWidth)) + Le32(static_cast<uint32_t>(layout.nHeight)) +
+           Le16(1) + Le16(layout.nBits) + Le32(layout.dwCompression) + Le32(0) + Le32(2835) + Le32(2835) +
            Le32(0) + Le32(0);
     return out + tail + pixels;
 }
 
-std::string MakeTga(const TgaSpec &spec)
+std::string MakeTga(const TgaLayout &layout)
 {
     std::string out;
-    out += static_cast<char>(spec.id.size());
-    out += static_cast<char>(spec.nMapType);
-    out += static_cast<char>(spec.nImageType);
-    out += Le16(spec.nMapFirst) + Le16(spec.nMapLength);
-    out += static_cast<char>(spec.nMapEntryBits);
-    out += Le16(0) + Le16(0) + Le16(spec.nWidth) + Le16(spec.nHeight);
-    out += static_cast<char>(spec.nDepth);
-    out += static_cast<char>(spec.nDescriptor);
-    return out + spec.id + spec.colourMap + spec.data;
+    out += static_cast<char>(layout.id.size());
+    out += static_cast<char>(layout.nMapType);
+    out += static_cast<char>(layout.nImageType);
+    out += Le16(layout.nMapFirst) + Le16(layout.nMapLength);
+    out += static_cast<char>(layout.nMapEntryBits);
+    out += Le16(0) + Le16(0) + Le16(layout.nWidth) + Le16(layout.nHeight);
+    out += static_cast<char>(layout.nDepth);
+    out += static_cast<char>(layout.nDescriptor);
+    return out + layout.id + layout.colourMap + layout.data;
 }
 
 std::string MakeTwoFrameGif(int nWidth, int nHeight, uint32_t first, uint32_t second)

@@ -19,7 +19,7 @@ std::string Le16(int v);
 std::string Le32(uint32_t v);
 
 // An uncompressed Windows bitmap. Pixel bytes are given as stored (bottom-up, padded rows).
-struct BmpSpec {
+struct BmpLayout {
     int nWidth = 1;
     int nHeight = 1;
     int nBits = 24;
@@ -28,11 +28,11 @@ struct BmpSpec {
     std::vector<uint32_t> masks;    // written after the 40-byte header when given
     std::string pixels;             // when empty: stride x height zero bytes
 };
-std::string MakeBmp(const BmpSpec &spec);
+std::string MakeBmp(const BmpLayout &layout);
 int StrideOf(int nWidth, int nBits);
 
 // A TGA file: the 18-byte header fields, identification text, colour map bytes, pixel data.
-struct TgaSpec {
+struct TgaLayout {
     int nMapType = 0;
     int nImageType = 2;
     int nMapFirst = 0;
@@ -46,7 +46,7 @@ struct TgaSpec {
     std::string colourMap;
     std::string data;
 };
-std::string MakeTga(const TgaSpec &spec);
+std::string MakeTga(const TgaLayout &layout);
 
 // A GIF89a of two frames of one colour each, 0x00RRGGBB.
 std::string MakeTwoFrameGif(int nWidth, int nHeight, uint32_t first, uint32_t second);

@@ -8,12 +8,12 @@
 
 #include <random>
 
-using pictra_test::BmpSpec;
+using pictra_test::BmpLayout;
 using pictra_test::Le16;
 using pictra_test::Le32;
 using pictra_test::MakeBmp;
 using pictra_test::MakeTga;
-using pictra_test::TgaSpec;
+using pictra_test::TgaLayout;
 
 namespace {
 
@@ -94,11 +94,11 @@ int FeedReader(GuardedBuffer &buffer, const std::vector<std::string> &variants)
 std::vector<std::string> BmpCorpus()
 {
     std::vector<std::string> seeds = {
-        MakeBmp(BmpSpec{16, 8, 8, BI_RGB, std::vector<uint32_t>(256, 0x808080)}),
-        MakeBmp(BmpSpec{13, 5, 24}),
-        MakeBmp(BmpSpec{7, 3, 16, BI_BITFIELDS, {}, {0xF800, 0x07E0, 0x001F}}),
-        MakeBmp(BmpSpec{33, 2, 1, BI_RGB, {0, 0xFFFFFF}}),
-        MakeBmp(BmpSpec{5, 5, 32}),
+        MakeBmp(BmpLayout{16, 8, 8, BI_RGB, std::vector<uint32_t>(256, 0x808080)}),
+        MakeBmp(BmpLayout{13, 5, 24}),
+        MakeBmp(BmpLayout{7, 3, 16, BI_BITFIELDS, {}, {0xF800, 0x07E0, 0x001F}}),
+        MakeBmp(BmpLayout{33, 2, 1, BI_RGB, {0, 0xFFFFFF}}),
+        MakeBmp(BmpLayout{5, 5, 32}),
     };
     // Header fields: width 18, height 22, bit count 28, compression 30, offset 10, info size 14.
     const std::vector<std::pair<size_t, std::string>> absurd = {
@@ -122,11 +122,11 @@ std::vector<std::string> TgaCorpus()
     for (int i = 0; i < 9; i++)
         rle32 += (i % 2) ? std::string("\x83\x01\x02\x03\x04", 5) : std::string("\x01\x10\x20\x30\x40\x50\x60\x70\x80", 9);
     std::vector<std::string> seeds = {
-        MakeTga(TgaSpec{0, 2, 0, 0, 0, 6, 4, 24, 0, "id", "", std::string(72, '\x33')}),
-        MakeTga(TgaSpec{0, 10, 0, 0, 0, 6, 3, 32, 0x20, "", "", rle32}),
-        MakeTga(TgaSpec{1, 9, 4, 3, 24, 5, 4, 8, 0, "", std::string(9, '\x55'), std::string("\x84\x04\x02\x05\x06\x04", 6) + std::string("\x84\x06\x84\x05\x84\x04", 6)}),
-        MakeTga(TgaSpec{1, 1, 0, 2, 32, 4, 2, 8, 0x20, "", std::string(8, '\x77'), std::string(8, '\x01')}),
-        MakeTga(TgaSpec{0, 2, 0, 0, 0, 3, 3, 16, 0, "", "", std::string(18, '\x1F')}),
+        MakeTga(TgaLayout{0, 2, 0, 0, 0, 6, 4, 24, 0, "id", "", std::string(72, '\x33')}),
+        MakeTga(TgaLayout{0, 10, 0, 0, 0, 6, 3, 32, 0x20, "", "", rle32}),
+        MakeTga(TgaLayout{1, 9, 4, 3, 24, 5, 4, 8, 0, "", std::string(9, '\x55'), std::string("\x84\x04\x02\x05\x06\x04", 6) + std::string("\x84\x06\x84\x05\x84\x04", 6)}),
+        MakeTga(TgaLayout{1, 1, 0, 2, 32, 4, 2, 8, 0x20, "", std::string(8, '\x77'), std::string(8, '\x01')}),
+        MakeTga(TgaLayout{0, 2, 0, 0, 0, 3, 3, 16, 0, "", "", std::string(18, '\x1F')}),
     };
     // Header fields: id length 0, map type 1, image type 2, map first 3, map length 5,
     // entry bits 7, width 12, height 14, depth 16.
@@ -205,8 +205,8 @@ TEST(Robustness, ExportsSurviveDamagedFilesOfEveryFormat)
         std::string bytes;
     };
     std::vector<Seed> seeds = {
-        {"bmp", MakeBmp(BmpSpec{20, 10, 8, BI_RGB, std::vector<uint32_t>(256, 0x102030)})},
-        {"tga", MakeTga(TgaSpec{0, 10, 0, 0, 0, 20, 10, 24, 0, "", "", std::string(40, '\x87')})},
+        {"bmp", MakeBmp(BmpLayout{20, 10, 8, BI_RGB, std::vector<uint32_t>(256, 0x102030)})},
+        {"tga", MakeTga(TgaLayout{0, 10, 0, 0, 0, 20, 10, 24, 0, "", "", std::string(40, '\x87')})},
         {"gif", pictra_test::MakeTwoFrameGif(6, 4, 0xFF0000, 0x00FF00)},
     };
     for (const char *ext : {"jpg", "png", "tif"}) {

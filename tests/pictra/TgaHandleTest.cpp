@@ -9,7 +9,7 @@
 
 using pictra_test::ColorAt;
 using pictra_test::MakeTga;
-using pictra_test::TgaSpec;
+using pictra_test::TgaLayout;
 
 namespace {
 
@@ -57,8 +57,8 @@ TEST(TgaReader, RawTrueColourRowsFollowTheDescriptor)
     // Two rows of 2 pixels: first row in the file red, green; second blue, white.
     const std::string data = Bgr(0xFF0000) + Bgr(0x00FF00) + Bgr(0x0000FF) + Bgr(0xFFFFFF);
     FCObjImage bottomUp, topDown;
-    ASSERT_TRUE(ReadTga(MakeTga(TgaSpec{0, 2, 0, 0, 0, 2, 2, 24, 0x00, "id", "", data}), bottomUp));
-    ASSERT_TRUE(ReadTga(MakeTga(TgaSpec{0, 2, 0, 0, 0, 2, 2, 24, 0x20, "", "", data}), topDown));
+    ASSERT_TRUE(ReadTga(MakeTga(TgaLayout{0, 2, 0, 0, 0, 2, 2, 24, 0x00, "id", "", data}), bottomUp));
+    ASSERT_TRUE(ReadTga(MakeTga(TgaLayout{0, 2, 0, 0, 0, 2, 2, 24, 0x20, "", "", data}), topDown));
     EXPECT_EQ(bottomUp.ColorBits(), 24);
     EXPECT_EQ(ColorAt(bottomUp, 0, 1), 0xFF0000u);
     EXPECT_EQ(ColorAt(bottomUp, 1, 0), 0xFFFFFFu);
@@ -73,24 +73,24 @@ TEST(TgaReader, ColourMappedPicturesTakeTheirPalette)
     const std::string map32 = Bgr(0x112233) + "\x7F" + Bgr(0x445566) + "\x01";
     const std::string pixels = std::string("\x01\x02\x00", 3);
     FCObjImage img;
-    ASSERT_TRUE(ReadTga(MakeTga(TgaSpec{1, 1, 1, 2, 24, 3, 1, 8, 0x20, "", map24, pixels}), img));
+    ASSERT_TRUE(ReadTga(MakeTga(TgaLayout{1, 1, 1, 2, 24, 3, 1, 8, 0x20, "", map24, pixels}), img));
     EXPECT_EQ(img.ColorBits(), 8);
     EXPECT_EQ(ColorAt(img, 0, 0), 0x112233u);
     EXPECT_EQ(ColorAt(img, 1, 0), 0x445566u);
     EXPECT_EQ(ColorAt(img, 2, 0), 0u);  // entries outside the map are zero
 
-    ASSERT_TRUE(ReadTga(MakeTga(TgaSpec{1, 1, 1, 2, 32, 3, 1, 8, 0x20, "", map32, pixels}), img));
+    ASSERT_TRUE(ReadTga(MakeTga(TgaLayout{1, 1, 1, 2, 32, 3, 1, 8, 0x20, "", map32, pixels}), img));
     RGBQUAD entry = {};
     img.GetPalette(1, 1, &entry);
     EXPECT_EQ(entry.rgbReserved, 0x7F);
     EXPECT_EQ(ColorAt(img, 1, 0), 0x445566u);
 
     // Run-length encoded colour-mapped: one run of three index-2 pixels.
-    ASSERT_TRUE(ReadTga(MakeTga(TgaSpec{1, 9, 1, 2, 24, 3, 1, 8, 0x20, "", map24, "\x82\x02"}), img));
+    ASSERT_TRUE(ReadTga(MakeTga(TgaLayout{1, 9, 1, 2, 24, 3, 1, 8, 0x20, "", map24, "\x82\x02"}), img));
     EXPECT_EQ(ColorAt(img, 2, 0), 0x445566u);
 
     // No colour map: the grey ramp stays.
-    ASSERT_TRUE(ReadTga(MakeTga(TgaSpec{0, 3, 0, 0, 0, 1, 1, 8, 0, "", "", "\x40"}), img));
+    ASSERT_TRUE(ReadTga(MakeTga(TgaLayout{0, 3, 0, 0, 0, 1, 1, 8, 0, "", "", "\x40"}), img));
     EXPECT_EQ(ColorAt(img, 0, 0), 0x404040u);
 }
 
@@ -102,7 +102,7 @@ TEST(TgaReader, RunLengthPacketsStayInsideTheirRow)
     const std::string data = std::string("\x81", 1) + Bgr(0xFF0000) + std::string("\x01", 1) + Bgr(0x00FF00) +
                              Bgr(0x0000FF) + std::string("\x82", 1) + Bgr(0xFFFFFF);
     FCObjImage img;
-    ASSERT_TRUE(ReadTga(MakeTga(TgaSpec{0, 10, 0, 0, 0, 3, 2, 24, 0x20, "", "", data}), img));
+    ASSERT_TRUE(ReadTga(MakeTga(TgaLayout{0, 10, 0, 0, 0, 3, 2, 24, 0x20, "", "", data}), img));
     EXPECT_EQ(ColorAt(img, 0, 0), 0xFF0000u);
     EXPECT_EQ(ColorAt(img, 1, 0), 0xFF0000u);
     EXPECT_EQ(ColorAt(img, 2, 0), 0x00FF00u);
@@ -110,7 +110,7 @@ TEST(TgaReader, RunLengthPacketsStayInsideTheirRow)
     EXPECT_EQ(ColorAt(img, 2, 1), 0xFFFFFFu);
 
     // A run longer than the row is cut to the row as well.
-    ASSERT_TRUE(ReadTga(MakeTga(TgaSpec{0, 10, 0, 0, 0, 3, 2, 24, 0x20, "", "", "\xFF" + Bgr(0x010203) + "\x80" + Bgr(0x0A0B0C)}), img));
+    ASSERT_TRUE(ReadTga(MakeTga(TgaLayout{0, 10, 0, 0, 0, 3, 2, 24, 0x20, "", "", "\xFF" + Bgr(0x010203) + "\x80" + Bgr(0x0A0B0C)}), img));
     EXPECT_EQ(ColorAt(img, 2, 0), 0x010203u);
     EXPECT_EQ(ColorAt(img, 0, 1), 0x0A0B0Cu);
     EXPECT_EQ(ColorAt(img, 1, 1), 0u);  // data ended: the rest stays zero
@@ -120,14 +120,14 @@ TEST(TgaReader, ShortDataYieldsTheDeclaredSizeWithZeroPixels)
 {
     const std::string full = Repeat(Bgr(0xFFFFFF), 4);
     FCObjImage img;
-    ASSERT_TRUE(ReadTga(MakeTga(TgaSpec{0, 2, 0, 0, 0, 2, 2, 24, 0x20, "", "", full.substr(0, 4)}), img));
+    ASSERT_TRUE(ReadTga(MakeTga(TgaLayout{0, 2, 0, 0, 0, 2, 2, 24, 0x20, "", "", full.substr(0, 4)}), img));
     EXPECT_EQ(img.Width(), 2);
     EXPECT_EQ(img.Height(), 2);
     EXPECT_EQ(ColorAt(img, 0, 0), 0xFFFFFFu);
     EXPECT_EQ(ColorAt(img, 1, 0), 0x0000FFu);
     EXPECT_EQ(ColorAt(img, 1, 1), 0u);
     // An identification text claiming more bytes than the file holds.
-    std::string bytes = MakeTga(TgaSpec{0, 2, 0, 0, 0, 2, 2, 24, 0x20, "", "", ""});
+    std::string bytes = MakeTga(TgaLayout{0, 2, 0, 0, 0, 2, 2, 24, 0x20, "", "", ""});
     bytes[0] = '\xFF';
     ASSERT_TRUE(ReadTga(bytes, img));
     EXPECT_EQ(ColorAt(img, 0, 0), 0u);
@@ -139,15 +139,15 @@ TEST(TgaReader, RefusesBadHeadersAndColourMaps)
         const char *what;
         std::string bytes;
     } cases[] = {
-        {"16-bit colour-map entries", MakeTga(TgaSpec{1, 1, 0, 2, 16, 1, 1, 8, 0, "", "abcd", "\x00"})},
-        {"15-bit colour-map entries", MakeTga(TgaSpec{1, 1, 0, 2, 15, 1, 1, 8, 0, "", "abcd", "\x00"})},
-        {"colour map beyond 256 entries", MakeTga(TgaSpec{1, 1, 200, 57, 24, 1, 1, 8, 0, "", std::string(171, 'x'), "\x00"})},
-        {"colour map cut short", MakeTga(TgaSpec{1, 1, 0, 200, 24, 1, 1, 8, 0, "", std::string(30, 'x'), ""})},
-        {"zero width", MakeTga(TgaSpec{0, 2, 0, 0, 0, 0, 1, 24, 0, "", "", "abc"})},
-        {"zero height", MakeTga(TgaSpec{0, 2, 0, 0, 0, 1, 0, 24, 0, "", "", "abc"})},
-        {"pixel depth 12", MakeTga(TgaSpec{0, 2, 0, 0, 0, 1, 1, 12, 0, "", "", "abc"})},
-        {"shorter than a header", MakeTga(TgaSpec{}).substr(0, 17)},
-        {"huge size in a tiny file", MakeTga(TgaSpec{0, 10, 0, 0, 0, 4000, 4000, 32, 0, "", "", "\xFF\x01\x02\x03\x04"})},
+        {"16-bit colour-map entries", MakeTga(TgaLayout{1, 1, 0, 2, 16, 1, 1, 8, 0, "", "abcd", "\x00"})},
+        {"15-bit colour-map entries", MakeTga(TgaLayout{1, 1, 0, 2, 15, 1, 1, 8, 0, "", "abcd", "\x00"})},
+        {"colour map beyond 256 entries", MakeTga(TgaLayout{1, 1, 200, 57, 24, 1, 1, 8, 0, "", std::string(171, 'x'), "\x00"})},
+        {"colour map cut short", MakeTga(TgaLayout{1, 1, 0, 200, 24, 1, 1, 8, 0, "", std::string(30, 'x'), ""})},
+        {"zero width", MakeTga(TgaLayout{0, 2, 0, 0, 0, 0, 1, 24, 0, "", "", "abc"})},
+        {"zero height", MakeTga(TgaLayout{0, 2, 0, 0, 0, 1, 0, 24, 0, "", "", "abc"})},
+        {"pixel depth 12", MakeTga(TgaLayout{0, 2, 0, 0, 0, 1, 1, 12, 0, "", "", "abc"})},
+        {"shorter than a header", MakeTga(TgaLayout{}).substr(0, 17)},
+        {"huge size in a tiny file", MakeTga(TgaLayout{0, 10, 0, 0, 0, 4000, 4000, 32, 0, "", "", "\xFF\x01\x02\x03\x04"})},
     };
     for (const Case &c : cases) {
         FCObjImage img;
@@ -162,7 +162,7 @@ TEST(TgaReader, LargeRunLengthPictureFromASmallFileLoads)
     for (int x = 0; x < 2000; x += 128)
         row += std::string(1, static_cast<char>(0x80 | (std::min(128, 2000 - x) - 1))) + "\x07";
     FCObjImage img;
-    ASSERT_TRUE(ReadTga(MakeTga(TgaSpec{0, 11, 0, 0, 0, 2000, 2000, 8, 0, "", "", Repeat(row, 2000)}), img));
+    ASSERT_TRUE(ReadTga(MakeTga(TgaLayout{0, 11, 0, 0, 0, 2000, 2000, 8, 0, "", "", Repeat(row, 2000)}), img));
     EXPECT_EQ(img.PixelAt(1999, 1999)[0], 7);
     EXPECT_EQ(img.PixelAt(0, 0)[0], 7);
 }
@@ -170,7 +170,7 @@ TEST(TgaReader, LargeRunLengthPictureFromASmallFileLoads)
 TEST(TgaReader, FifteenBitPixelsReadAsSixteenBit)
 {
     FCObjImage img;
-    ASSERT_TRUE(ReadTga(MakeTga(TgaSpec{0, 2, 0, 0, 0, 2, 1, 15, 0x20, "", "", std::string("\x00\x7C\x1F\x00", 4)}), img));
+    ASSERT_TRUE(ReadTga(MakeTga(TgaLayout{0, 2, 0, 0, 0, 2, 1, 15, 0x20, "", "", std::string("\x00\x7C\x1F\x00", 4)}), img));
     EXPECT_EQ(img.ColorBits(), 16);
     EXPECT_EQ(ColorAt(img, 0, 0), 0xFF0000u);
     EXPECT_EQ(ColorAt(img, 1, 0), 0x0000FFu);
