@@ -28,6 +28,17 @@ bool FormatPath(char *szOut, size_t nSize, const char *szFormat, const char *szF
     return true;
 }
 
+// An extension names no folder, stream or device: one that did would put the copy outside
+// the Temp folder. Extensions of pictures the user chose cannot hold these characters, but
+// one read from a damaged or crafted template file can (".png\..\..\ornamo.exe").
+bool IsPlainExtension(const char *szExt)
+{
+    for (const unsigned char *p = reinterpret_cast<const unsigned char *>(szExt); *p; ++p)
+        if (*p < 32 || strchr("\\/:*?\"<>|", *p))
+            return false;
+    return true;
+}
+
 }  // namespace
 
 PictraUtil::PictraUtil()
@@ -127,6 +138,8 @@ const char *PictraUtil::MakeTempFileName(const char *ext)
         return s_szTempName;
     if (!ext)
         ext = "";
+    if (!IsPlainExtension(ext))
+        return s_szTempName;
 
     // Another running copy of the program shares this folder. A name is taken only when
     // nothing of that name exists, and it is claimed at once by creating the file, so two

@@ -25,7 +25,8 @@ public:
     bool CaptureDCtoJPEG(HDC dc, int left, int top, int right, int bottom,
                          const char *fileName, int quality);
     // Next unused name in the Temp folder, claimed by creating it empty; the text lives until
-    // the next call. Empty when the name would not fit MAX_PATH.
+    // the next call. Empty when the name would not fit MAX_PATH, or when ext holds a path
+    // separator or another character no file name may hold.
     const char *MakeTempFileName(const char *ext);
 
     // The instance of the run, or null when there is none. Every caller must cope with null.

@@ -80,9 +80,12 @@ TEST(Binding, TempNamesCountUpAndSkipNamesTakenByAnotherProgram)
     ASSERT_TRUE(CreateDirectoryA((temp + "temp004.gif").c_str(), nullptr));
 
     const std::string tooLong(300, 'x');
-    ProbeRun run = RunProbe(folder, "", {".png", ".gif", ".gif", "." + tooLong, ".jpg"});
+    // An extension read from a damaged template file must not lead out of the Temp folder.
+    const std::string climbing = ".png\\..\\..\\escaped.png";
+    ProbeRun run =
+        RunProbe(folder, "", {".png", ".gif", ".gif", "." + tooLong, ".jpg", climbing, ".a:b"});
     ASSERT_TRUE(run.ok);
-    ASSERT_EQ(run.names.size(), 5u);
+    ASSERT_EQ(run.names.size(), 7u);
     EXPECT_EQ(run.names[0], temp + "temp001.png");
     EXPECT_EQ(run.names[1], temp + "temp003.gif");
     EXPECT_EQ(run.names[2], temp + "temp005.gif");
@@ -91,6 +94,9 @@ TEST(Binding, TempNamesCountUpAndSkipNamesTakenByAnotherProgram)
     EXPECT_EQ(run.names[4].compare(0, temp.size() + 4, temp + "temp"), 0) << run.names[4];
     EXPECT_EQ(run.names[4].substr(run.names[4].size() - 4), ".jpg");
     EXPECT_GT(run.names[4], run.names[2]) << "counters are never reused";
+    EXPECT_EQ(run.names[5], "");
+    EXPECT_FALSE(FileExists(folder + "escaped.png"));
+    EXPECT_EQ(run.names[6], "") << "no stream of another file";
 }
 
 TEST(Binding, EmptiesTempFilesButKeepsSubfoldersAtTheEnd)

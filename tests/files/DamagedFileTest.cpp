@@ -227,4 +227,21 @@ TEST_F(DamagedFiles, EmptyPictureBlockAndTrailingBytesAreAccepted)
     EXPECT_TRUE(OpenAndCheck(t, bytes + "trailing"));
 }
 
+TEST_F(DamagedFiles, PictureExtensionCannotLeadOutOfTheTempFolder)
+{
+    // The extension names the unpacked copy: one that climbs out of the Temp folder would
+    // let a template file overwrite any file beside the program.
+    const std::string escaped = ExeFolder() + "escaped.png";
+    DeleteFileA(escaped.c_str());
+    const size_t ext = Find(Text(m_picture) + Text(".png")) + 4 + m_picture.size();
+    std::string bytes = m_valid;
+    bytes.replace(ext, 8, Text("\\..\\..\\escaped.png"));
+
+    AdSenseTemplate t;
+    PrepareTarget(t);
+    OpenAndCheck(t, bytes);
+    EXPECT_FALSE(FileExists(escaped));
+    DeleteFileA(escaped.c_str());
+}
+
 }  // namespace
