@@ -84,6 +84,9 @@ bool CaptureRect(FCObjImage &img, HDC hdc, const RECT &rc)
         if (!pInfo || !GetDIBits(hdc, hBitmap, 0, img.Height(), img.GetPixels(), pInfo, DIB_RGB_COLORS))
             img.Release();
         free(pInfo);
+    } else {
+        // A refused creation keeps the old pixels: they must not pass for the capture.
+        img.Release();
     }
     DeleteObject(hBitmap);
     DeleteDC(hMemDC);

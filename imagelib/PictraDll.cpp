@@ -11,7 +11,8 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID pRese
 {
     switch (dwReason) {
     case DLL_PROCESS_ATTACH:
-        DisableThreadLibraryCalls(hInstance);
+        // Thread notifications stay on: the statically linked runtime needs them to set up
+        // and free its per-thread data.
         // Only memory is touched here: GDI+ starts later, inside the calls that need it.
         SetHandleFactory(new (std::nothrow) FCImageHandleFactory_Gdiplus);
         break;

@@ -9,6 +9,7 @@ using pictra_test::BmpLayout;
 using pictra_test::ColorAt;
 using pictra_test::Le32;
 using pictra_test::MakeBmp;
+using pictra_test::Row;
 
 namespace {
 
@@ -22,15 +23,6 @@ bool ReadBmp(const std::string &bytes, FCObjImage &img)
         return false;
     img.CopyFrom(*handle.PCL_GetObject(0));
     return true;
-}
-
-std::string Row(std::initializer_list<int> bytes, int stride)
-{
-    std::string row;
-    for (int b : bytes)
-        row += static_cast<char>(b);
-    row.resize(stride, '\0');
-    return row;
 }
 
 }  // namespace

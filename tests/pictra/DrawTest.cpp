@@ -122,6 +122,10 @@ TEST(Draw, CaptureRefusesEmptyRectanglesAndLeavesTheImage)
     }
     // Larger than any bitmap can be: refused without touching the image.
     EXPECT_FALSE(CaptureRect(img, canvas.Dc(), RECT{-2147483647 - 1, 0, 2147483647, 10}));
+
+    // A bitmap the platform can make but whose pixels the image refuses to hold: the old
+    // pixels must not pass for a capture.
+    EXPECT_FALSE(CaptureRect(img, canvas.Dc(), RECT{0, 0, 10000, 9000}));
 }
 
 TEST(Draw, AlphaDrawBlendsOnlyThirtyTwoBitImages)

@@ -149,3 +149,51 @@ TEST_F(GdiplusFiles, WriterRefusesTypesWithoutAnEncoderAndEmptyImages)
     EXPECT_TRUE(handle.SaveToFile((s_folder + "x.bmp").c_str(), 0));
     EXPECT_EQ(testsupport::ReadFileBytes(s_folder + "x.bmp").substr(0, 2), "BM");
 }
+
+TEST(GdiplusFormats, DecodedPixelFormatsBecomeFramesOfTheMatchingLayout)
+{
+    using pictra_test::Row;
+    // 2x2 bitmaps decoded by the platform codec; rows as stored, bottom row first. The 32-bit
+    // one has no alpha channel of its own, so its fourth bytes (stored 0x11) must read 255.
+    struct Case {
+        const char *what;
+        pictra_test::BmpLayout layout;
+        int bits;
+        DWORD redMask;
+        uint32_t bottomLeft, topRight;
+    } cases[] = {
+        {"1-bit", {2, 2, 1, BI_RGB, {0x0000FF, 0xFF8000}, {}, Row({0x80}, 4) + Row({0x40}, 4)}, 1, 0, 0xFF8000, 0xFF8000},
+        {"4-bit", {2, 2, 4, BI_RGB, {0, 0x00FF00, 0x123456}, {}, Row({0x20}, 4) + Row({0x01}, 4)}, 4, 0, 0x123456, 0x00FF00},
+        {"8-bit", {2, 2, 8, BI_RGB, {0, 0, 0, 0xABCDEF}, {}, Row({3, 0}, 4) + Row({0, 3}, 4)}, 8, 0, 0xABCDEF, 0xABCDEF},
+        {"16-bit 5-5-5", {2, 2, 16, BI_RGB, {}, {}, Row({0x00, 0x7C}, 4) + Row({0, 0, 0x1F, 0x00}, 4)}, 16, 0x7C00, 0xFF0000, 0x0000FF},
+        {"16-bit 5-6-5", {2, 2, 16, BI_BITFIELDS, {}, {0xF800, 0x07E0, 0x001F}, Row({0xE0, 0x07}, 4) + Row({0, 0, 0x00, 0xF8}, 4)}, 16, 0xF800, 0x00FF00, 0xFF0000},
+        {"24-bit", {2, 2, 24, BI_RGB, {}, {}, Row({0x56, 0x34, 0x12}, 8) + Row({0, 0, 0, 0xCC, 0xBB, 0xAA}, 8)}, 24, 0, 0x123456, 0xAABBCC},
+        {"32-bit", {2, 2, 32, BI_RGB, {}, {}, Row({1, 2, 3, 0x11, 5, 6, 7, 0x11}, 8) + Row({0, 0, 0, 0x11, 9, 10, 11, 0x11}, 8)}, 32, 0, 0x030201, 0x0B0A09},
+    };
+    for (Case &c : cases) {
+        // The platform codec wants the full table of 2^bits entries.
+        if (c.bits <= 8)
+            c.layout.palette.resize(size_t(1) << c.bits);
+        const std::string bytes = pictra_test::MakeBmp(c.layout);
+        FCImageHandle_Gdiplus handle;
+        ASSERT_TRUE(handle.LoadFromMemory(reinterpret_cast<const BYTE *>(bytes.data()), static_cast<int>(bytes.size())))
+            << c.what;
+        ASSERT_EQ(handle.PCL_GetObjectCount(), 1) << c.what;
+        const FCObjImage &img = *handle.PCL_GetObject(0);
+        // Wine's codec widens 16-bit bitmaps to 32 bits; Windows keeps them as they are.
+        ASSERT_TRUE(img.ColorBits() == c.bits || (c.bits == 16 && img.ColorBits() == 32)) << c.what << " " << img.ColorBits();
+        EXPECT_EQ(img.Width(), 2) << c.what;
+        EXPECT_EQ(img.Height(), 2) << c.what;
+        if (img.ColorBits() == 16) {
+            EXPECT_EQ(img.GetHeader().biCompression, static_cast<DWORD>(BI_BITFIELDS)) << c.what;
+            EXPECT_EQ(img.GetMasks()[0], c.redMask) << c.what;
+        }
+        EXPECT_EQ(ColorAt(img, 0, 1), c.bottomLeft) << c.what;
+        EXPECT_EQ(ColorAt(img, 1, 0), c.topRight) << c.what;
+        if (img.ColorBits() == 32) {
+            for (int y = 0; y < 2; y++)
+                for (int x = 0; x < 2; x++)
+                    EXPECT_EQ(img.PixelAt(x, y)[3], 255) << c.what << " " << x << "," << y;
+        }
+    }
+}

@@ -111,6 +111,15 @@ std::string MakeBmp(const BmpLayout &layout)
     return out + tail + pixels;
 }
 
+std::string Row(std::initializer_list<int> bytes, int stride)
+{
+    std::string row;
+    for (int b : bytes)
+        row += static_cast<char>(b);
+    row.resize(static_cast<size_t>(stride), '\0');
+    return row;
+}
+
 std::string MakeTga(const TgaLayout &layout)
 {
     std::string out;

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 #include <stdint.h>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ struct BmpLayout {
     std::string pixels;             // when empty: stride x height zero bytes
 };
 std::string MakeBmp(const BmpLayout &layout);
+// One stored row: the given bytes, padded with zeros to stride.
+std::string Row(std::initializer_list<int> bytes, int stride);
 int StrideOf(int nWidth, int nBits);
 
 // A TGA file: the 18-byte header fields, identification text, colour map bytes, pixel data.
