@@ -13,11 +13,7 @@
 
 const char *const AdEdit::ClassName = "AdEdit_Class";
 
-static_assert(AdEdit::RulerSize == canvas::RULER_SIZE, "the canvas and its rulers agree");
-
 namespace {
-
-const int LINE_STEP = 5;
 
 POINT PointFromLParam(LPARAM lParam)
 {
@@ -89,31 +85,14 @@ void AdEdit::OnSize(WPARAM, LPARAM)
 
 void AdEdit::OnDestroy(WPARAM, LPARAM) {}
 
-void AdEdit::UpdateScrollBars()
-{
-    if (!m_pTemplate || !m_hWnd)
-        return;
-    const bool bChanged =
-        canvas::UpdateScrollBars(m_hWnd, m_pTemplate, RulerSize, &m_nScrollX, &m_nScrollY);
-    if (bChanged)
-        Refresh();
-}
-
-void AdEdit::Refresh()
-{
-    canvas::RepaintNow(m_hWnd);
-}
-
 void AdEdit::OnHScroll(WPARAM wParam, LPARAM)
 {
-    if (canvas::HandleScrollRequest(m_hWnd, SB_HORZ, wParam, LINE_STEP, &m_nScrollX))
-        Refresh();
+    Scroll(SB_HORZ, wParam);
 }
 
 void AdEdit::OnVScroll(WPARAM wParam, LPARAM)
 {
-    if (canvas::HandleScrollRequest(m_hWnd, SB_VERT, wParam, LINE_STEP, &m_nScrollY))
-        Refresh();
+    Scroll(SB_VERT, wParam);
 }
 
 void AdEdit::OnPaint(WPARAM, LPARAM)

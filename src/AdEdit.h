@@ -4,6 +4,7 @@
 #include "canvas/CanvasWindow.h"
 
 #include "canvas/HitTest.h"
+#include "canvas/Rulers.h"
 
 class AdObj;
 class AdSenseTemplate;
@@ -29,10 +30,11 @@ protected:
 //
 // Make it with new and hand it to Create: from then on it belongs to its window and is
 // deleted when the window is destroyed. When Create fails the caller still owns it.
-class AdEdit {
+// A line step scrolls by 5 pixels.
+class AdEdit : public canvas::ScrolledCanvas<canvas::RULER_SIZE, 5> {
 public:
     static const char *const ClassName;
-    static const int RulerSize = 32;
+    static const int RulerSize = canvas::RULER_SIZE;
 
     AdEdit();
     virtual ~AdEdit();
@@ -40,17 +42,11 @@ public:
     AdEdit &operator=(const AdEdit &) = delete;
 
     bool Create(HWND hParent, const RECT *prc);
-    void SetTemplate(AdSenseTemplate *pTemplate) { m_pTemplate = pTemplate; }
     void SetOwner(AdEditOwner *pOwner) { m_pOwner = pOwner; }
-    void UpdateScrollBars();
-    void Refresh();
     // Writes the template's background picture: every object but the ad unit, without
     // outlines, over white, in the objects' bounds plus the template's margins.
     bool ExportImage(const char *szFileName, int nQuality);
 
-    HWND GetHandle() const { return m_hWnd; }
-    int GetScrollX() const { return m_nScrollX; }
-    int GetScrollY() const { return m_nScrollY; }
     int GetDragMode() const { return m_nDragMode; }
 
 protected:
@@ -78,10 +74,6 @@ private:
     void SetDragCursor(int nHitCode);
     void OnCaptureChanged(HWND hNewCapture);
 
-    HWND m_hWnd = nullptr;
-    AdSenseTemplate *m_pTemplate = nullptr;
-    int m_nScrollX = 0;
-    int m_nScrollY = 0;
     HPEN m_hRulerPen = nullptr;
     HFONT m_hRulerFont = nullptr;
     HCURSOR m_hCursors[canvas::CURSOR_GROUP_COUNT] = {};

@@ -7,10 +7,6 @@
 
 const char *const AdPreview::ClassName = "AdPreview_Class";
 
-namespace {
-const int LINE_STEP = 1;
-}
-
 bool AdPreview::Create(HWND hParent, const RECT *prc)
 {
     // Class style 0: the preview takes no double-clicks.
@@ -48,31 +44,14 @@ void AdPreview::OnSize(WPARAM, LPARAM)
 
 void AdPreview::OnDestroy(WPARAM, LPARAM) {}
 
-void AdPreview::UpdateScrollBars()
-{
-    if (!m_pTemplate || !m_hWnd)
-        return;
-    const bool bChanged =
-        canvas::UpdateScrollBars(m_hWnd, m_pTemplate, 0, &m_nScrollX, &m_nScrollY);
-    if (bChanged)
-        Refresh();
-}
-
-void AdPreview::Refresh()
-{
-    canvas::RepaintNow(m_hWnd);
-}
-
 void AdPreview::OnHScroll(WPARAM wParam, LPARAM)
 {
-    if (canvas::HandleScrollRequest(m_hWnd, SB_HORZ, wParam, LINE_STEP, &m_nScrollX))
-        Refresh();
+    Scroll(SB_HORZ, wParam);
 }
 
 void AdPreview::OnVScroll(WPARAM wParam, LPARAM)
 {
-    if (canvas::HandleScrollRequest(m_hWnd, SB_VERT, wParam, LINE_STEP, &m_nScrollY))
-        Refresh();
+    Scroll(SB_VERT, wParam);
 }
 
 void AdPreview::OnPaint(WPARAM, LPARAM)

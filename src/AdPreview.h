@@ -11,7 +11,8 @@ class AdSenseTemplate;
 //
 // Make it with new and hand it to Create: from then on it belongs to its window and is
 // deleted when the window is destroyed. When Create fails the caller still owns it.
-class AdPreview {
+// No rulers; a line step scrolls by one pixel.
+class AdPreview : public canvas::ScrolledCanvas<0, 1> {
 public:
     static const char *const ClassName;
 
@@ -21,13 +22,6 @@ public:
     AdPreview &operator=(const AdPreview &) = delete;
 
     bool Create(HWND hParent, const RECT *prc);
-    void SetTemplate(AdSenseTemplate *pTemplate) { m_pTemplate = pTemplate; }
-    void UpdateScrollBars();
-    void Refresh();
-
-    HWND GetHandle() const { return m_hWnd; }
-    int GetScrollX() const { return m_nScrollX; }
-    int GetScrollY() const { return m_nScrollY; }
 
 protected:
     virtual void OnCreate(WPARAM wParam, LPARAM lParam);
@@ -42,9 +36,4 @@ private:
     friend LRESULT CALLBACK canvas::CanvasWndProc(HWND, UINT, WPARAM, LPARAM);
     void Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
     void Paint(HDC hDC, const RECT &rcClient);
-
-    HWND m_hWnd = nullptr;
-    AdSenseTemplate *m_pTemplate = nullptr;
-    int m_nScrollX = 0;
-    int m_nScrollY = 0;
 };

@@ -25,7 +25,9 @@ void DrawAdLine(HDC hDC, const AdSense *pUnit, const AdLineBox &line)
         SelectObject(hDC, hFont);
     SetTextColor(hDC, crText);
     RECT rc = line.rc;
-    DrawTextA(hDC, line.szText, -1, &rc, AD_LINE_FORMAT);
+    // The length comes from the layout: a line read from a file may fill its field to the
+    // last byte without a terminator.
+    DrawTextA(hDC, line.szText, line.nLength, &rc, AD_LINE_FORMAT);
 }
 
 }  // namespace

@@ -80,4 +80,44 @@ void PaintWholeClient(HWND hWnd, TPaint paint)
 // InvalidateRect of the whole client area without erasing, then UpdateWindow.
 void RepaintNow(HWND hWnd);
 
+// What the editing and preview canvases hold alike: their window, the template they show
+// (not owned) and how far it is scrolled. Reserved is the ruler width each axis gives up,
+// LineStep the pixels of one line-up or line-down request.
+template <int Reserved, int LineStep>
+class ScrolledCanvas {
+public:
+    void SetTemplate(AdSenseTemplate *pTemplate) { m_pTemplate = pTemplate; }
+    void UpdateScrollBars()
+    {
+        if (!m_pTemplate || !m_hWnd)
+            return;
+        if (canvas::UpdateScrollBars(m_hWnd, m_pTemplate, Reserved, &m_nScrollX, &m_nScrollY))
+            Refresh();
+    }
+    void Refresh() { RepaintNow(m_hWnd); }
+
+    HWND GetHandle() const { return m_hWnd; }
+    int GetScrollX() const { return m_nScrollX; }
+    int GetScrollY() const { return m_nScrollY; }
+
+protected:
+    ScrolledCanvas() = default;
+    ~ScrolledCanvas() = default;
+    ScrolledCanvas(const ScrolledCanvas &) = delete;
+    ScrolledCanvas &operator=(const ScrolledCanvas &) = delete;
+
+    // A WM_HSCROLL (SB_HORZ) or WM_VSCROLL (SB_VERT) request.
+    void Scroll(int nBar, WPARAM wParam)
+    {
+        int *pPos = nBar == SB_HORZ ? &m_nScrollX : &m_nScrollY;
+        if (HandleScrollRequest(m_hWnd, nBar, wParam, LineStep, pPos))
+            Refresh();
+    }
+
+    HWND m_hWnd = nullptr;
+    AdSenseTemplate *m_pTemplate = nullptr;
+    int m_nScrollX = 0;
+    int m_nScrollY = 0;
+};
+
 }  // namespace canvas
