@@ -4,7 +4,6 @@
 
 const char AD_LABEL_TEXT[] = "Ads by Google";
 
-// Texts read from a template file may lack their terminator; never look past the field.
 static bool IsLineEmpty(const char *szLine)
 {
     return szLine[0] == 0;
@@ -63,6 +62,7 @@ static void AddLine(AdBoxLayout *pBox, RECT *prcLine, int nPart, const char (&sz
     line.rc = *prcLine;
     line.nPart = nPart;
     line.szText = szText;
+    // Texts read from a template file may lack their terminator; never look past the field.
     line.nLength = (int)strnlen(szText, N);
 }
 

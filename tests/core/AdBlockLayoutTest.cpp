@@ -121,6 +121,51 @@ TEST(AdBlockLayout, StackedAdsShareHeightByLineCount)
     EXPECT_LE(l.ads[3].rcBox.bottom, 600);
 }
 
+// Heights worked out by hand: the share is cut towards zero, never rounded (111.5, 74.57,
+// 55.93 and 49.5 below), and each box starts one pixel under the one before.
+TEST(AdBlockLayout, StackedHeightsAreTruncatedShares)
+{
+    struct Case { int nFormat; int nAds; int heights[4]; int tops[4]; } cases[] = {
+        {4, 4, {140, 160, 160, 120}, {15, 156, 317, 478}},
+        {6, 2, {111, 111}, {15, 127}},
+        {7, 4, {74, 55, 74, 55}, {15, 90, 146, 221}},
+        {8, 4, {66, 49, 49, 66}, {15, 82, 132, 182}},
+    };
+    for (const Case &c : cases) {
+        Unit u(c.nFormat, 0, 0);
+        ASSERT_EQ(u.layout.nAds, c.nAds) << c.nFormat;
+        for (int i = 0; i < c.nAds; i++) {
+            EXPECT_EQ(u.layout.ads[i].nAdHeight, c.heights[i]) << c.nFormat << " ad " << i;
+            EXPECT_EQ(u.layout.ads[i].rcBox.top, c.tops[i]) << c.nFormat << " ad " << i;
+            EXPECT_EQ(u.layout.ads[i].rcBox.bottom, c.tops[i] + c.heights[i]) << c.nFormat << " ad " << i;
+        }
+    }
+}
+
+// Stacked and single ads centre their lines in the shrunk box; the start is cut towards
+// zero, also when the lines do not fit and it turns negative.
+TEST(AdBlockLayout, LinesAreCentredInTheInnerBox)
+{
+    Unit sky(4, 0, 0);
+    // Ad 0: box 15..155, inner 17..153 (136 pixels), 7 lines: (136 - 98) / 2 = 19.
+    const AdBoxLayout &first = sky.layout.ads[0];
+    ASSERT_EQ(first.nLines, 7);
+    ExpectRect(first.line[0].rc, 3, 36, 117, 50);
+    ExpectRect(first.line[1].rc, 3, 51, 117, 65);
+    EXPECT_EQ(first.line[1].nPart, AD_PART_TITLE);
+    EXPECT_EQ(first.line[2].nPart, AD_PART_TEXT);
+    EXPECT_EQ(first.line[6].nPart, AD_PART_URL);
+    // Ad 3: box 478..598, inner 480..596 (116 pixels), 6 lines: (116 - 84) / 2 = 16.
+    EXPECT_EQ(sky.layout.ads[3].line[0].rc.top, 496);
+
+    Unit button(12, 0, 0);
+    button.ad.m_info.nHeight = 41;  // box 15..40, inner 17..38: 21 pixels for 7 lines
+    button.Lay();
+    // (21 - 98) / 2 = -38.5 becomes -38, not -39.
+    EXPECT_EQ(button.layout.ads[0].line[0].rc.top, 17 - 38);
+    EXPECT_EQ(button.layout.ads[0].line[0].rc.bottom, 17 - 38 + 14);
+}
+
 TEST(AdBlockLayout, LineCountStopsAtFirstEmptyLine)
 {
     SampleAd ad = {};

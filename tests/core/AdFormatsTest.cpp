@@ -53,6 +53,10 @@ TEST(AdFormats, TableOfTwelve)
         EXPECT_STREQ(pFormat->szFormatText, row.szText);
         EXPECT_EQ(pFormat->nAdCount, row.nAds);
         nTotalAds += pFormat->nAdCount;
+        // The code text the ad code gives Google comes from the size the unit takes.
+        AdSense ad;
+        ad.SetFormat(nCode);
+        EXPECT_STREQ(GetAdFormatCode(ad.GetInfo()), row.szText);
     }
     EXPECT_EQ(nTotalAds, 33);
     EXPECT_EQ(GetAdFormat(0), nullptr);
@@ -187,16 +191,30 @@ TEST(AdSense, SetFormatTakesSizeAdsAndFonts)
     EXPECT_EQ(ad.m_rcPos.bottom, 160);
 }
 
-TEST(AdSense, FontSizesPerFormat)
+// The four fonts of every format, field by field.
+TEST(AdSense, FontsPerFormat)
 {
     const int titleHeights[AD_FORMAT_COUNT] = {-11, -11, -11, -12, -12, -10, -10, -10, -11, -11, -11, -10};
     const int textHeights[AD_FORMAT_COUNT] = {-10, -10, -10, -11, -11, -10, -10, -10, -10, -11, -11, -10};
+    struct Font { const char *szFace; LONG nHeight, nWeight; BYTE nUnderline; };
+    auto expectFont = [](HFONT hFont, const Font &want, int nCode, const char *szWhich) {
+        LOGFONTA lf = FontOf(hFont);
+        EXPECT_STREQ(lf.lfFaceName, want.szFace) << szWhich << " " << nCode;
+        EXPECT_EQ(lf.lfHeight, want.nHeight) << szWhich << " " << nCode;
+        EXPECT_EQ(lf.lfWeight, want.nWeight) << szWhich << " " << nCode;
+        EXPECT_EQ(lf.lfUnderline, want.nUnderline) << szWhich << " " << nCode;
+        EXPECT_EQ(lf.lfCharSet, ANSI_CHARSET) << szWhich << " " << nCode;
+        EXPECT_EQ(lf.lfItalic, 0) << szWhich << " " << nCode;
+        EXPECT_EQ(lf.lfWidth, 0) << szWhich << " " << nCode;
+    };
     AdSense ad;
     for (int nCode = 1; nCode <= AD_FORMAT_COUNT; nCode++) {
-        ad.SetFormat(nCode);
-        EXPECT_EQ(FontOf(ad.m_hTitleFont).lfHeight, titleHeights[nCode - 1]) << nCode;
-        EXPECT_EQ(FontOf(ad.m_hTextFont).lfHeight, textHeights[nCode - 1]) << nCode;
-        EXPECT_STREQ(FontOf(ad.m_hTextFont).lfFaceName, nCode <= 3 ? "Arial" : "Tahoma") << nCode;
+        ASSERT_TRUE(ad.SetFormat(nCode));
+        expectFont(ad.m_hTitleFont, {"Verdana", titleHeights[nCode - 1], 700, 1}, nCode, "title");
+        expectFont(ad.m_hTextFont, {nCode <= 3 ? "Arial" : "Tahoma", textHeights[nCode - 1], 400, 0},
+                   nCode, "text");
+        expectFont(ad.m_hURLFont, {"Arial", -10, 400, 0}, nCode, "url");
+        expectFont(ad.m_hLabelFont, {"Arial", -10, 400, 1}, nCode, "label");
     }
 }
 

@@ -133,6 +133,49 @@ TEST(AdObj, ResetRestoresDefaultsAndClearsReserved)
     EXPECT_FALSE(IsLive(hOld));
 }
 
+// Every kind with caches lets go of them on Reset; the placeholder builds fresh ones.
+TEST(AdObj, ResetReleasesEveryCache)
+{
+    AdText text;
+    text.PrepareGdi();
+    HGDIOBJ hTextOld[] = {text.m_hFont, text.m_hBrush};
+    text.m_szText[0] = 0;
+    text.Reset();
+    EXPECT_EQ(text.m_hFont, nullptr);
+    EXPECT_EQ(text.m_hBrush, nullptr);
+    EXPECT_STREQ(text.m_szText, "New Text");
+
+    AdLine line;
+    line.PrepareGdi();
+    HGDIOBJ hPenOld = line.m_hPen;
+    line.m_ptEnd.x = 7;
+    line.Reset();
+    EXPECT_EQ(line.m_hPen, nullptr);
+    EXPECT_EQ(line.m_ptEnd.x, 200);
+
+    AdSense ad;
+    HGDIOBJ hAdOld[] = {ad.m_hTitleFont, ad.m_hTextFont, ad.m_hURLFont, ad.m_hLabelFont,
+                        ad.m_hBorderBrush, ad.m_hBGBrush};
+    ad.SetFormat(4);
+    ad.m_info.crBorder = 0x123456;
+    ad.Reset();
+    EXPECT_EQ(ad.m_info.nFormat, 1);
+    EXPECT_EQ(ad.m_nAdCount, 0);
+    EXPECT_EQ(ad.m_ads[0].szTitle[0][0], 0);
+    for (HGDIOBJ h : {(HGDIOBJ)ad.m_hTitleFont, (HGDIOBJ)ad.m_hTextFont, (HGDIOBJ)ad.m_hURLFont,
+                      (HGDIOBJ)ad.m_hLabelFont, (HGDIOBJ)ad.m_hBorderBrush, (HGDIOBJ)ad.m_hBGBrush})
+        EXPECT_TRUE(IsLive(h));
+    LOGBRUSH lb = {};
+    GetObjectA(ad.m_hBorderBrush, sizeof(lb), &lb);
+    EXPECT_EQ(lb.lbColor, 0x996633u);
+
+    for (HGDIOBJ h : hTextOld)
+        EXPECT_FALSE(IsLive(h));
+    EXPECT_FALSE(IsLive(hPenOld));
+    for (HGDIOBJ h : hAdOld)
+        EXPECT_FALSE(IsLive(h));
+}
+
 TEST(AdObj, SetPosNameAndOffset)
 {
     AdText text;
@@ -154,24 +197,29 @@ TEST(AdObj, SetPosNameAndOffset)
     EXPECT_TRUE(text.IsSelected());
 }
 
+// Each copy is cut to its own field; the field that follows it in the object stays as it was.
 TEST(AdObj, LongTextsAreCutToTheirFields)
 {
     const std::string sLong(1000, 'w');
     AdText text;
     text.SetName(sLong.c_str());
     EXPECT_EQ(strlen(text.GetName()), 31u);
+    EXPECT_EQ(text.m_nOffsetX, 0);
     text.SetText(sLong.c_str());
     EXPECT_EQ(strlen(text.m_szText), 255u);
+    EXPECT_EQ(text.m_lf.lfHeight, -12);
     text.SetFaceName(sLong.c_str());
     EXPECT_EQ(strlen(text.m_lf.lfFaceName), 31u);
+    EXPECT_EQ(text.m_crText, 0u);
+
     Pictra pic;
     pic.SetFile(sLong.c_str());
     EXPECT_EQ(strlen(pic.m_szFile), 259u);
+    EXPECT_STREQ(pic.m_szExt, "");
+    pic.m_reserved.dwValue[0] = 0x5A5A5A5A;
     pic.SetExt(sLong.c_str());
     EXPECT_EQ(strlen(pic.m_szExt), 31u);
-    // What follows each field is untouched.
-    EXPECT_STREQ(pic.m_szExt, std::string(31, 'w').c_str());
-    EXPECT_EQ(text.m_crText, 0u);
+    EXPECT_EQ(pic.m_reserved.dwValue[0], 0x5A5A5A5Au);
 }
 
 TEST(AdObj, PenStyleCodes)

@@ -44,7 +44,37 @@ AdText *NewText(AdSenseTemplate &t, LONG l, LONG top, LONG r, LONG b)
     return pText;
 }
 
+// A shadow that counts its destructions, to see the template destroy each object once.
+class CountedShadow : public AdShadow {
+public:
+    explicit CountedShadow(int *pDestroyed) : m_pDestroyed(pDestroyed) {}
+    ~CountedShadow() override { ++*m_pDestroyed; }
+
+private:
+    int *m_pDestroyed;
+};
+
 }  // namespace
+
+TEST(AdSenseTemplate, DestroysEveryObjectItHoldsOnce)
+{
+    int nDestroyed = 0;
+    {
+        AdSenseTemplate t;
+        t.New();
+        CountedShadow *pFirst = new CountedShadow(&nDestroyed);
+        t.Add(pFirst);
+        t.Add(new CountedShadow(&nDestroyed));
+        ASSERT_TRUE(t.Delete(pFirst));
+        EXPECT_EQ(nDestroyed, 1);
+        EXPECT_FALSE(t.Delete(pFirst));
+        t.New();
+        EXPECT_EQ(nDestroyed, 2);
+        t.Add(new CountedShadow(&nDestroyed));
+        t.Add(new CountedShadow(&nDestroyed));
+    }
+    EXPECT_EQ(nDestroyed, 4);
+}
 
 TEST(AdSenseTemplate, ConstructionHoldsAnUnplacedPlaceholder)
 {
@@ -58,6 +88,8 @@ TEST(AdSenseTemplate, ConstructionHoldsAnUnplacedPlaceholder)
     EXPECT_STREQ(t.GetFilePath(), "");
     EXPECT_EQ(t.GetMarginLeft() + t.GetMarginRight() + t.GetMarginTop() + t.GetMarginBottom(), 0);
     EXPECT_FALSE(t.IsModified());
+    // It came in through Add, so it is the current object.
+    EXPECT_EQ(t.GetCurrent(), pAd);
     ExpectSelectionInvariant(t);
 }
 
@@ -124,9 +156,13 @@ TEST(AdSenseTemplate, DeleteMovesCurrentToLastObject)
     t.Add(pFrame);
     AdText *pText2 = NewText(t, 0, 0, 10, 10);
 
-    // Deleting an object that is not current still makes the last one current.
-    t.SetCurrent(pText1);
     t.SetModified(false);
+    t.SetCurrent(pText1);
+    EXPECT_FALSE(t.IsModified());
+    EXPECT_FALSE(pText2->IsSelected());
+    ExpectSelectionInvariant(t);
+
+    // Deleting an object that is not current still makes the last one current.
     ASSERT_TRUE(t.Delete(pFrame));
     EXPECT_EQ(t.GetCurrent(), pText2);
     EXPECT_TRUE(t.IsModified());
@@ -311,5 +347,5 @@ TEST(AdSenseTemplate, HugeCoordinatesDoNotWrapTheSizes)
     t.SetMarginRight(10);
     t.GetPictureSize(&w, &h);
     EXPECT_EQ(w, 2147483647);
-    EXPECT_GT(h, 0);
+    EXPECT_EQ(h, 2147483647);
 }

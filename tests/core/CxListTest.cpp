@@ -57,6 +57,21 @@ TEST(CxList, WalksInInsertionOrderBothWays)
     EXPECT_EQ(list.Find(&c)->nIndex, 2u);
 }
 
+// A walk left at the head must not leave a stale index behind once Add moved the cursor.
+TEST(CxList, AddMovesTheCursorToTheNewNode)
+{
+    CxList list;
+    list.Add(&a);
+    list.Add(&b);
+    EXPECT_EQ(list.GetFirst(), &a);
+    ASSERT_TRUE(list.Add(&c));
+    EXPECT_EQ(list.Find(&c)->nIndex, 2u);
+    EXPECT_EQ(list.GetNext(), nullptr);
+    EXPECT_EQ(list.GetPrev(), &b);
+    EXPECT_EQ(list.GetPrev(), &a);
+    EXPECT_EQ(list.GetPrev(), nullptr);
+}
+
 TEST(CxList, RemoveRenumbersAndMovesCursorToFollower)
 {
     CxList list;
