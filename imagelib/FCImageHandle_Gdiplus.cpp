@@ -1,6 +1,7 @@
 #include "FCImageHandle_Gdiplus.h"
 #include "FCGdiplusFlat.h"
 #include "FCImageHandleFactory.h"
+#include "FCMemoryStream.h"
 #include "FCObjImage.h"
 
 #include <new>
@@ -193,24 +194,9 @@ bool FCImageHandle_Gdiplus::LoadFromFile(const char *fileName)
 
 bool FCImageHandle_Gdiplus::LoadFromMemory(const BYTE *pData, int nSize)
 {
-    if (!pData || nSize <= 0)
+    IStream *pStream = CreateMemoryStreamCopy(pData, nSize);
+    if (!pStream)
         return false;
-    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(nSize));
-    if (!hMem)
-        return false;
-    void *pMem = GlobalLock(hMem);
-    if (!pMem) {
-        GlobalFree(hMem);
-        return false;
-    }
-    memcpy(pMem, pData, static_cast<size_t>(nSize));
-    GlobalUnlock(hMem);
-    IStream *pStream = nullptr;
-    // The stream frees the block when it is released.
-    if (CreateStreamOnHGlobal(hMem, TRUE, &pStream) != S_OK || !pStream) {
-        GlobalFree(hMem);
-        return false;
-    }
     GpBitmap *pBitmap = nullptr;
     const GpStatus status = GdipCreateBitmapFromStream(pStream, &pBitmap);
     FCObjImage *pFrame = (status == Gdiplus::Ok && pBitmap) ? MakeFrame(pBitmap) : nullptr;

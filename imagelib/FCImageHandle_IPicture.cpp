@@ -1,5 +1,6 @@
 #include "FCImageHandle_IPicture.h"
 #include "FCImageDraw.h"
+#include "FCMemoryStream.h"
 #include "FCObjImage.h"
 
 #include <ole2.h>
@@ -40,23 +41,9 @@ FCObjImage *FrameFromBitmap(HBITMAP hBitmap)
 
 bool FCImageHandle_IPicture::LoadFromMemory(const BYTE *pData, int nSize)
 {
-    if (!pData || nSize <= 0)
+    IStream *pStream = CreateMemoryStreamCopy(pData, nSize);
+    if (!pStream)
         return false;
-    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(nSize));
-    if (!hMem)
-        return false;
-    void *pMem = GlobalLock(hMem);
-    if (!pMem) {
-        GlobalFree(hMem);
-        return false;
-    }
-    memcpy(pMem, pData, static_cast<size_t>(nSize));
-    GlobalUnlock(hMem);
-    IStream *pStream = nullptr;
-    if (CreateStreamOnHGlobal(hMem, TRUE, &pStream) != S_OK || !pStream) {
-        GlobalFree(hMem);
-        return false;
-    }
     IPicture *pPicture = nullptr;
     FCObjImage *pFrame = nullptr;
     if (OleLoadPicture(pStream, nSize, FALSE, IID_IPicture, reinterpret_cast<void **>(&pPicture)) == S_OK &&
