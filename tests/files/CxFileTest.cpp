@@ -1,8 +1,10 @@
 #include "misc/CxFile.h"
 
+#include "TemplateFileSupport.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
+
 #include <cstring>
 
 using namespace testsupport;
@@ -17,21 +19,6 @@ std::string Bytes(std::initializer_list<int> values)
     return s;
 }
 
-// Names of the files in a folder, so a test can see that nothing was left behind.
-std::vector<std::string> FilesIn(const std::string &folder)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((folder + "*").c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(fd.cFileName);
-    } while (FindNextFileA(h, &fd));
-    FindClose(h);
-    return names;
-}
 
 TEST(CxFile, WritesLittleEndianIntegersAndLengthPrefixedTexts)
 {
@@ -165,7 +152,7 @@ TEST(CxFile, ReplacingWriteKeepsTheOldFileUntilCommitted)
         // Destroyed without Commit: the half-written file goes, the old one stays.
     }
     EXPECT_EQ(ReadFileBytes(path), "old contents");
-    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"doc.atp"});
+    EXPECT_EQ(FilesIn(folder), std::set<std::string>{"doc.atp"});
 
     CxFile f;
     ASSERT_TRUE(f.OpenReplacing(path.c_str()));
@@ -173,7 +160,7 @@ TEST(CxFile, ReplacingWriteKeepsTheOldFileUntilCommitted)
     EXPECT_TRUE(f.Commit());
     EXPECT_FALSE(f.IsOpen());
     EXPECT_EQ(ReadFileBytes(path), Bytes({3, 0, 0, 0, 'n', 'e', 'w'}));
-    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"doc.atp"});
+    EXPECT_EQ(FilesIn(folder), std::set<std::string>{"doc.atp"});
 
     // A brand-new target works the same way.
     ASSERT_TRUE(f.OpenReplacing((folder + "fresh.atp").c_str()));
@@ -198,7 +185,7 @@ TEST(CxFile, ReplacingWriteRefusesTargetsItCannotReplace)
         EXPECT_FALSE(f.IsOpen());
     }
     EXPECT_EQ(ReadFileBytes(readOnly), "locked");
-    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"locked.atp"});
+    EXPECT_EQ(FilesIn(folder), std::set<std::string>{"locked.atp"});
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -213,7 +200,7 @@ TEST(CxFile, DeletesTheFilesItWasToldAboutWhenAReadIsAbandoned)
     f.NoteCreatedFile((folder + "b.tmp").c_str());
     f.DeleteCreatedFiles();
     f.DeleteCreatedFiles();
-    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"a.tmp"});
+    EXPECT_EQ(FilesIn(folder), std::set<std::string>{"a.tmp"});
 }
 
 }  // namespace
