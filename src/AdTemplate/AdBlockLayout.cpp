@@ -1,5 +1,7 @@
 #include "AdTemplate/AdBlockLayout.h"
+#include "AdTemplate/AdDrawUtil.h"
 #include "AdTemplate/AdFormats.h"
+#include <limits.h>
 #include <string.h>
 
 const char AD_LABEL_TEXT[] = "Ads by Google";
@@ -30,12 +32,22 @@ COLORREF GetAdLabelColor(COLORREF crBorder)
     return bLight ? RGB(0, 0, 0) : RGB(255, 255, 255);
 }
 
+// Sizes and positions come from the file as stored, so a damaged or hand-made one may put
+// them anywhere in the int range: everything below is worked out in 64 bits and held
+// inside the range, and a measure that comes out negative makes an empty box instead of
+// one turned inside out.
+static int AtLeastZero(long long nValue)
+{
+    return nValue < 0 ? 0 : ClampToInt(nValue);
+}
+
 static int GetAdWidth(int nFormat, int nWidth)
 {
+    const long long nInner = (long long)nWidth - 2;
     switch (nFormat) {
-    case 1: return (nWidth - 2) / 4;
-    case 2: return (nWidth - 2) / 2;
-    default: return nWidth - 2;
+    case 1: return AtLeastZero(nInner / 4);
+    case 2: return AtLeastZero(nInner / 2);
+    default: return AtLeastZero(nInner);
     }
 }
 
@@ -43,20 +55,26 @@ static int GetAdWidth(int nFormat, int nWidth)
 // line (only a hand-made file has them) share it equally instead of dividing by zero.
 static int GetStackedAdHeight(int nHeight, int nAds, int nLineCount, int nTotalLines)
 {
-    int nAvailable = nHeight - AD_LABEL_HEIGHT - nAds;
+    const long long nAvailable = (long long)nHeight - AD_LABEL_HEIGHT - nAds;
     if (nAvailable <= 0 || nAds <= 0)
         return 0;
     if (nTotalLines <= 0)
-        return nAvailable / nAds;
-    return (int)((double)nAvailable * nLineCount / nTotalLines);
+        return ClampToInt(nAvailable / nAds);
+    const double dShare = (double)nAvailable * nLineCount / nTotalLines;
+    // An ad's line count never exceeds the total, but the cast must stay defined whatever.
+    if (!(dShare > 0))
+        return 0;
+    if (dShare >= (double)INT_MAX)
+        return INT_MAX;
+    return (int)dShare;
 }
 
 template <size_t N>
 static void AddLine(AdBoxLayout *pBox, RECT *prcLine, int nPart, const char (&szText)[N])
 {
     if (pBox->nLines > 0) {
-        prcLine->top = prcLine->bottom + 1;
-        prcLine->bottom += AD_LINE_STEP;
+        prcLine->top = AddClamped(prcLine->bottom, 1);
+        prcLine->bottom = AddClamped(prcLine->bottom, AD_LINE_STEP);
     }
     AdLineBox &line = pBox->line[pBox->nLines++];
     line.rc = *prcLine;
@@ -66,17 +84,20 @@ static void AddLine(AdBoxLayout *pBox, RECT *prcLine, int nPart, const char (&sz
     line.nLength = (int)strnlen(szText, N);
 }
 
-// The lines of one ad inside its box, in drawing order: title line 1 always, title line 2
-// when present, text lines up to the first empty one, the URL when present.
+// The lines of one ad inside its box shrunk by 2 pixels, in drawing order: title line 1
+// always, title line 2 when present, text lines up to the first empty one, the URL when
+// present.
 static void LayOutLines(const SampleAd *pAd, bool bHorizontal, AdBoxLayout *pBox)
 {
-    RECT rcInner = pBox->rcBox;
-    InflateRect(&rcInner, -2, -2);
-    int nStart = 0;
+    const RECT &rcBox = pBox->rcBox;
+    long long nStart = 0;
     if (!bHorizontal)
-        nStart = (rcInner.bottom - rcInner.top - pBox->nLineCount * AD_LINE_HEIGHT) / 2;
-    RECT rcLine = {rcInner.left, rcInner.top + nStart, rcInner.right,
-                   rcInner.top + nStart + AD_LINE_HEIGHT};
+        nStart = ((long long)rcBox.bottom - rcBox.top - 4 -
+                  (long long)pBox->nLineCount * AD_LINE_HEIGHT) / 2;
+    const int nLeft = AddClamped(rcBox.left, 2);
+    const int nRight = AddClamped(rcBox.right, -2);
+    const int nTop = ClampToInt((long long)rcBox.top + 2 + nStart);
+    RECT rcLine = {nLeft, nTop, nRight < nLeft ? nLeft : nRight, AddClamped(nTop, AD_LINE_HEIGHT)};
     pBox->nLines = 0;
     AddLine(pBox, &rcLine, AD_PART_TITLE, pAd->szTitle[0]);
     if (!IsLineEmpty(pAd->szTitle[1]))
@@ -96,27 +117,25 @@ bool GetAdBlockLayout(const AdSense *pAdSense, AdBlockLayout *pLayout)
     const int nFormat = info.nFormat;
     const bool bHorizontal = IsHorizontalAdFormat(nFormat);
     const bool bSingle = IsSingleAdFormat(nFormat);
-    const int W = info.nWidth;
     const int H = info.nHeight;
     const int n = pAdSense->GetAdCount();
 
-    RECT rcUnit = pAdSense->m_rcPos;
-    OffsetRect(&rcUnit, pAdSense->m_nOffsetX, pAdSense->m_nOffsetY);
-    const int x0 = rcUnit.left;
-    const int y0 = rcUnit.top;
+    const RECT rcUnit = GetDrawRect(pAdSense);
+    const long long x0 = rcUnit.left;
+    const long long y0 = rcUnit.top;
     pLayout->rcUnit = rcUnit;
 
     pLayout->rcLabel = rcUnit;
     if (bHorizontal)
-        pLayout->rcLabel.top = rcUnit.bottom - AD_LABEL_HEIGHT;
+        pLayout->rcLabel.top = AddClamped(rcUnit.bottom, -AD_LABEL_HEIGHT);
     else
-        pLayout->rcLabel.bottom = rcUnit.top + AD_LABEL_HEIGHT;
+        pLayout->rcLabel.bottom = AddClamped(rcUnit.top, AD_LABEL_HEIGHT);
     pLayout->uLabelFormat = DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER |
                             (bHorizontal ? DT_RIGHT : DT_LEFT);
     pLayout->crLabel = GetAdLabelColor(info.crBorder);
 
     pLayout->nAds = n;
-    pLayout->nAdWidth = GetAdWidth(nFormat, W);
+    pLayout->nAdWidth = GetAdWidth(nFormat, info.nWidth);
     int nTotal = 0;
     for (int i = 0; i < n; i++) {
         int nCount = GetSampleAdLineCount(&pAdSense->m_ads[i]);
@@ -126,28 +145,29 @@ bool GetAdBlockLayout(const AdSense *pAdSense, AdBlockLayout *pLayout)
     pLayout->nTotalLines = nTotal;
 
     const int nAdWidth = pLayout->nAdWidth;
-    int nStackTop = y0 + AD_LABEL_HEIGHT;
+    long long nStackTop = y0 + AD_LABEL_HEIGHT;
     for (int i = 0; i < n; i++) {
         AdBoxLayout &box = pLayout->ads[i];
         RECT &rc = box.rcBox;
         if (bHorizontal) {
-            box.nAdHeight = H - 16;
-            rc.left = x0 + i * nAdWidth + (nFormat == 1 ? 2 : 1);
-            rc.top = y0 + 1;
-            rc.bottom = y0 + H - 16;
+            box.nAdHeight = AtLeastZero((long long)H - 16);
+            rc.left = ClampToInt(x0 + (long long)i * nAdWidth + (nFormat == 1 ? 2 : 1));
+            rc.top = ClampToInt(y0 + 1);
+            const int nBottom = ClampToInt(y0 + H - 16);
+            rc.bottom = nBottom < rc.top ? rc.top : nBottom;
         } else if (bSingle) {
-            box.nAdHeight = H - 16;
-            rc.left = x0 + i * nAdWidth + 1;
-            rc.top = y0 + AD_LABEL_HEIGHT;
-            rc.bottom = rc.top + box.nAdHeight;
+            box.nAdHeight = AtLeastZero((long long)H - 16);
+            rc.left = ClampToInt(x0 + (long long)i * nAdWidth + 1);
+            rc.top = ClampToInt(y0 + AD_LABEL_HEIGHT);
+            rc.bottom = AddClamped(rc.top, box.nAdHeight);
         } else {
             box.nAdHeight = GetStackedAdHeight(H, n, box.nLineCount, nTotal);
-            rc.left = x0 + 1;
-            rc.top = nStackTop;
-            rc.bottom = rc.top + box.nAdHeight;
-            nStackTop += box.nAdHeight + 1;
+            rc.left = ClampToInt(x0 + 1);
+            rc.top = ClampToInt(nStackTop);
+            rc.bottom = AddClamped(rc.top, box.nAdHeight);
+            nStackTop += (long long)box.nAdHeight + 1;
         }
-        rc.right = rc.left + nAdWidth;
+        rc.right = AddClamped(rc.left, nAdWidth);
         LayOutLines(&pAdSense->m_ads[i], bHorizontal, &box);
     }
     return true;

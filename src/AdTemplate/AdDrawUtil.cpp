@@ -4,14 +4,18 @@
 
 #include <climits>
 
+int ClampToInt(long long nValue)
+{
+    if (nValue > INT_MAX)
+        return INT_MAX;
+    if (nValue < INT_MIN)
+        return INT_MIN;
+    return (int)nValue;
+}
+
 int AddClamped(int a, int b)
 {
-    long long sum = (long long)a + b;
-    if (sum > INT_MAX)
-        return INT_MAX;
-    if (sum < INT_MIN)
-        return INT_MIN;
-    return (int)sum;
+    return ClampToInt((long long)a + b);
 }
 
 int HalfWay(int a, int b)

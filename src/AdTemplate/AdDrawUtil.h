@@ -9,7 +9,10 @@ class AdObj;
 RECT GetDrawRect(const AdObj *pObj);
 // A point of the template plane moved by the object's drawing offset.
 POINT GetDrawPoint(const AdObj *pObj, POINT pt);
-// a + b held inside the int range: a damaged file may carry coordinates near its ends.
+// A 64-bit result held inside the int range: a damaged file may carry coordinates and
+// sizes near its ends, and sums or differences of them leave it.
+int ClampToInt(long long nValue);
+// a + b held inside the int range.
 int AddClamped(int a, int b);
 // (a + b) / 2 truncated towards zero, without overflow.
 int HalfWay(int a, int b);

@@ -9,6 +9,38 @@ using canvas::SelectScope;
 
 namespace {
 
+// A block from a damaged file may reach the ends of the int range. Only what falls inside
+// the DC's clip box can show: fills are cut down to it and texts outside it are skipped,
+// so GDI never gets spans wider than the range. Every text is clipped to its own
+// rectangle, so the pixels are the same either way.
+class VisibleArea {
+public:
+    explicit VisibleArea(HDC hDC) : m_bKnown(GetClipBox(hDC, &m_rcClip) != ERROR) {}
+    bool Cut(const RECT &rc, RECT *pOut) const
+    {
+        if (!m_bKnown) {
+            *pOut = rc;
+            return true;
+        }
+        return IntersectRect(pOut, &rc, &m_rcClip) != FALSE;
+    }
+    bool Shows(const RECT &rc) const
+    {
+        RECT rcVisible;
+        return Cut(rc, &rcVisible);
+    }
+    void Fill(HDC hDC, const RECT &rc, HBRUSH hBrush) const
+    {
+        RECT rcVisible;
+        if (hBrush && Cut(rc, &rcVisible))
+            FillRect(hDC, &rcVisible, hBrush);
+    }
+
+private:
+    RECT m_rcClip;
+    bool m_bKnown;
+};
+
 void DrawAdLine(HDC hDC, const AdSense *pUnit, const AdLineBox &line)
 {
     const AdSenseInfo &info = pUnit->m_info;
@@ -40,25 +72,27 @@ bool AdSense::Draw(HDC hDC, bool bNoOutline)
     if (!GetAdBlockLayout(this, &layout))
         return false;
 
+    const VisibleArea visible(hDC);
     {
         SelectScope font(hDC, m_hLabelFont);
-        if (m_hBorderBrush)
-            FillRect(hDC, &layout.rcUnit, m_hBorderBrush);
+        visible.Fill(hDC, layout.rcUnit, m_hBorderBrush);
         SetBkMode(hDC, TRANSPARENT);
         SetTextColor(hDC, layout.crLabel);
         RECT rc = layout.rcLabel;
-        DrawTextA(hDC, AD_LABEL_TEXT, -1, &rc, layout.uLabelFormat);
+        if (visible.Shows(rc))
+            DrawTextA(hDC, AD_LABEL_TEXT, -1, &rc, layout.uLabelFormat);
     }
 
     const int nLineSlots = (int)(sizeof layout.ads[0].line / sizeof layout.ads[0].line[0]);
     for (int i = 0; i < layout.nAds && i < AD_MAX_ADS; ++i) {
         const AdBoxLayout &ad = layout.ads[i];
-        if (m_hBGBrush)
-            FillRect(hDC, &ad.rcBox, m_hBGBrush);
+        visible.Fill(hDC, ad.rcBox, m_hBGBrush);
         // Each line picks its own font; the one in the DC before the ad comes back after it.
         HGDIOBJ hBefore = GetCurrentObject(hDC, OBJ_FONT);
-        for (int k = 0; k < ad.nLines && k < nLineSlots; ++k)
-            DrawAdLine(hDC, this, ad.line[k]);
+        for (int k = 0; k < ad.nLines && k < nLineSlots; ++k) {
+            if (visible.Shows(ad.line[k].rc))
+                DrawAdLine(hDC, this, ad.line[k]);
+        }
         SelectObject(hDC, hBefore);
     }
 

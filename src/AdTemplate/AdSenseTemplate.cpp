@@ -1,4 +1,5 @@
 #include "AdTemplate/AdSenseTemplate.h"
+#include "AdTemplate/AdDrawUtil.h"
 #include "AdTemplate/AdSense.h"
 #include "misc/CxList.h"
 #include "misc/WinUtil.h"
@@ -113,16 +114,6 @@ const char *AdSenseTemplate::MakeName(int nType)
     }
     snprintf(m_szMadeName, sizeof(m_szMadeName), "%s %d", szKind, nCount + 1);
     return m_szMadeName;
-}
-
-// Differences and sums of coordinates from a file may leave the 32-bit range.
-static int ClampToInt(long long nValue)
-{
-    if (nValue > INT_MAX)
-        return INT_MAX;
-    if (nValue < INT_MIN)
-        return INT_MIN;
-    return (int)nValue;
 }
 
 bool AdSenseTemplate::GetBounds(int *pLeft, int *pTop, int *pRight, int *pBottom)

@@ -4,7 +4,10 @@
 #include "AdTemplate/AdFormats.h"
 #include "AdTemplate/AdSense.h"
 
+#include <limits.h>
 #include <string.h>
+
+#include <string>
 
 namespace {
 
@@ -238,4 +241,61 @@ TEST(AdBlockLayout, LabelColourThreshold)
     u.ad.m_info.crBorder = 0xC0C0C0;
     u.Lay();
     EXPECT_EQ(u.layout.crLabel, 0x000000u);
+}
+
+// A damaged or hand-made file may store any int as a size or corner. The layout must come
+// out without overflow: every measure at least zero, every box and line the right way
+// round, the stacked boxes and each ad's lines in order down the unit.
+TEST(AdBlockLayout, AbsurdSizesAndCornersKeepTheLayoutInOrder)
+{
+    const int kMax = INT_MAX, kMin = INT_MIN;
+    struct Case { int nWidth, nHeight; RECT rcPos; int nOffsetX, nOffsetY; } cases[] = {
+        {kMax, kMax, {0, 0, 10, 10}, 0, 0},
+        {kMin, kMin, {0, 0, 10, 10}, 0, 0},
+        {kMax, kMin, {kMax - 5, kMax - 5, kMax, kMax}, 0, 0},
+        {kMin, kMax, {kMin, kMin, kMin + 5, kMin + 5}, 0, 0},
+        {kMax, kMax, {kMax - 1, kMax - 1, kMax, kMax}, kMax, kMax},
+        {kMax, kMax, {kMin, kMin, kMax, kMax}, kMin, kMin},
+        {1, 16, {kMax - 20, kMin, kMax, kMin + 20}, 0, 0},
+        {-5, 0, {100, 100, 0, 0}, 0, 0},
+    };
+    const int formats[] = {1, 4, 11};
+    for (int nFormat : formats) {
+        for (const Case &c : cases) {
+            Unit u(nFormat, 0, 0);
+            u.ad.m_info.nWidth = c.nWidth;
+            u.ad.m_info.nHeight = c.nHeight;
+            u.ad.m_rcPos = c.rcPos;
+            u.ad.SetOffset(c.nOffsetX, c.nOffsetY);
+            u.Lay();
+            const AdBlockLayout &l = u.layout;
+            const std::string what = "format " + std::to_string(nFormat) + ", size " +
+                                     std::to_string(c.nWidth) + " x " + std::to_string(c.nHeight) +
+                                     ", corner " + std::to_string(c.rcPos.left);
+            EXPECT_GE(l.nAdWidth, 0) << what;
+            EXPECT_LE(l.rcLabel.top, l.rcLabel.bottom) << what;
+            ASSERT_GT(l.nAds, 0) << what;
+            for (int i = 0; i < l.nAds; i++) {
+                const AdBoxLayout &box = l.ads[i];
+                EXPECT_GE(box.nAdHeight, 0) << what << " ad " << i;
+                EXPECT_LE(box.rcBox.left, box.rcBox.right) << what << " ad " << i;
+                EXPECT_LE(box.rcBox.top, box.rcBox.bottom) << what << " ad " << i;
+                if (i > 0 && nFormat == 4) {
+                    EXPECT_GE(box.rcBox.top, l.ads[i - 1].rcBox.bottom) << what << " ad " << i;
+                }
+                if (i > 0 && nFormat == 1) {
+                    EXPECT_GE(box.rcBox.left, l.ads[i - 1].rcBox.left) << what << " ad " << i;
+                }
+                ASSERT_GT(box.nLines, 0) << what << " ad " << i;
+                for (int k = 0; k < box.nLines; k++) {
+                    const RECT &rc = box.line[k].rc;
+                    EXPECT_LE(rc.left, rc.right) << what << " ad " << i << " line " << k;
+                    EXPECT_LE(rc.top, rc.bottom) << what << " ad " << i << " line " << k;
+                    if (k > 0) {
+                        EXPECT_GE(rc.top, box.line[k - 1].rc.bottom) << what << " ad " << i;
+                    }
+                }
+            }
+        }
+    }
 }

@@ -4,6 +4,8 @@
 #include "AdTemplate/AdSense.h"
 #include "PixelCanvas.h"
 
+#include <limits.h>
+
 namespace {
 
 const COLORREF kBorder = RGB(0x33, 0x66, 0x99);  // the default 0x996633
@@ -149,4 +151,40 @@ TEST(AdBlockDraw, FollowsTheDrawingOffset)
     PixelCanvas c(160, 160);
     u.unit.Draw(c.DC(), true);
     ExpectBoxAt(c, {11, 25, 134, 134}, "offset");
+}
+
+// Sizes and corners a damaged file may hold, drawn on a small canvas with the editing
+// outline and its grips: drawing returns, and whatever lands on the canvas is the unit's.
+TEST(AdBlockDraw, AbsurdSizesDrawWithoutHarm)
+{
+    const struct {
+        int nFormat, nWidth, nHeight;
+        RECT rcPos;
+        int nOffsetX, nOffsetY;
+    } cases[] = {
+        {1, INT_MAX, INT_MAX, {0, 0, INT_MAX, INT_MAX}, 0, 0},
+        {4, INT_MIN, INT_MIN, {-10, -10, 50, 50}, 0, 0},
+        {11, INT_MAX, INT_MIN, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 0, 0},
+        {4, INT_MAX, INT_MAX, {INT_MAX - 5, INT_MAX - 5, INT_MAX, INT_MAX}, INT_MAX, INT_MAX},
+        {1, INT_MAX, INT_MAX, {-INT_MAX, 0, 20, 20}, INT_MIN, 0},
+    };
+    for (const auto &k : cases) {
+        Unit u(k.nFormat, 0, 0);
+        u.unit.m_info.nWidth = k.nWidth;
+        u.unit.m_info.nHeight = k.nHeight;
+        u.unit.m_rcPos = k.rcPos;
+        u.unit.SetOffset(k.nOffsetX, k.nOffsetY);
+        u.unit.SetSelected(true);
+        PixelCanvas c(64, 48);
+        EXPECT_TRUE(u.unit.Draw(c.DC(), false)) << k.nFormat << " " << k.nWidth;
+        EXPECT_TRUE(u.unit.Draw(c.DC(), true)) << k.nFormat << " " << k.nWidth;
+    }
+    // A unit covering the whole plane fills the canvas with its colours and nothing else.
+    Unit u(4, 0, 0);
+    u.unit.m_info.nWidth = INT_MAX;
+    u.unit.m_info.nHeight = INT_MAX;
+    u.unit.m_rcPos = {INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    PixelCanvas c(64, 48);
+    ASSERT_TRUE(u.unit.Draw(c.DC(), true));
+    EXPECT_EQ(c.CountOf({0, 0, 64, 48}, kBorder) + c.CountOf({0, 0, 64, 48}, kBG), 64 * 48);
 }
