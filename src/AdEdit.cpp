@@ -53,16 +53,9 @@ bool AdEdit::Create(HWND hParent, const RECT *prc)
 
 void AdEdit::Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
+    if (DispatchCommon(hWnd, uMsg, wParam, lParam))
+        return;
     switch (uMsg) {
-    case WM_CREATE:
-        m_hWnd = hWnd;
-        OnCreate(wParam, lParam);
-        break;
-    case WM_DESTROY: OnDestroy(wParam, lParam); break;
-    case WM_SIZE: OnSize(wParam, lParam); break;
-    case WM_PAINT: OnPaint(wParam, lParam); break;
-    case WM_HSCROLL: OnHScroll(wParam, lParam); break;
-    case WM_VSCROLL: OnVScroll(wParam, lParam); break;
     case WM_LBUTTONDOWN: OnLButtonDown(wParam, lParam); break;
     case WM_LBUTTONUP: OnLButtonUp(wParam, lParam); break;
     case WM_LBUTTONDBLCLK: OnLButtonDblClk(wParam, lParam); break;
@@ -70,34 +63,6 @@ void AdEdit::Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_CAPTURECHANGED: OnCaptureChanged(reinterpret_cast<HWND>(lParam)); break;
     default: break;
     }
-}
-
-void AdEdit::OnCreate(WPARAM, LPARAM)
-{
-    m_nScrollX = 0;
-    m_nScrollY = 0;
-}
-
-void AdEdit::OnSize(WPARAM, LPARAM)
-{
-    UpdateScrollBars();
-}
-
-void AdEdit::OnDestroy(WPARAM, LPARAM) {}
-
-void AdEdit::OnHScroll(WPARAM wParam, LPARAM)
-{
-    Scroll(SB_HORZ, wParam);
-}
-
-void AdEdit::OnVScroll(WPARAM wParam, LPARAM)
-{
-    Scroll(SB_VERT, wParam);
-}
-
-void AdEdit::OnPaint(WPARAM, LPARAM)
-{
-    canvas::PaintWholeClient(m_hWnd, [this](HDC hDC, const RECT &rc) { Paint(hDC, rc); });
 }
 
 void AdEdit::Paint(HDC hDC, const RECT &rcClient)

@@ -50,23 +50,18 @@ public:
     int GetDragMode() const { return m_nDragMode; }
 
 protected:
-    virtual void OnCreate(WPARAM wParam, LPARAM lParam);
-    virtual void OnSize(WPARAM wParam, LPARAM lParam);
-    virtual void OnPaint(WPARAM wParam, LPARAM lParam);
-    virtual void OnHScroll(WPARAM wParam, LPARAM lParam);
-    virtual void OnVScroll(WPARAM wParam, LPARAM lParam);
+    // Create, size, paint and scroll messages are handled by the shared canvas base.
     virtual void OnLButtonDown(WPARAM wParam, LPARAM lParam);
     virtual void OnLButtonUp(WPARAM wParam, LPARAM lParam);
     virtual void OnLButtonDblClk(WPARAM wParam, LPARAM lParam);
     virtual void OnMouseMove(WPARAM wParam, LPARAM lParam);
-    virtual void OnDestroy(WPARAM wParam, LPARAM lParam);
 
 private:
     template <class TCanvas>
     friend LRESULT CALLBACK canvas::CanvasWndProc(HWND, UINT, WPARAM, LPARAM);
     void Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
-    void Paint(HDC hDC, const RECT &rcClient);
+    void Paint(HDC hDC, const RECT &rcClient) override;
     POINT ToTemplate(POINT ptClient) const;
     AdObj *HitTestObject(POINT ptClient);
     int HitTestHandle(AdObj *pObj, POINT ptClient);

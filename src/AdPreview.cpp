@@ -17,46 +17,8 @@ bool AdPreview::Create(HWND hParent, const RECT *prc)
 
 void AdPreview::Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    switch (uMsg) {
-    case WM_CREATE:
-        m_hWnd = hWnd;
-        OnCreate(wParam, lParam);
-        break;
-    case WM_DESTROY: OnDestroy(wParam, lParam); break;
-    case WM_SIZE: OnSize(wParam, lParam); break;
-    case WM_PAINT: OnPaint(wParam, lParam); break;
-    case WM_HSCROLL: OnHScroll(wParam, lParam); break;
-    case WM_VSCROLL: OnVScroll(wParam, lParam); break;
-    default: break;
-    }
-}
-
-void AdPreview::OnCreate(WPARAM, LPARAM)
-{
-    m_nScrollX = 0;
-    m_nScrollY = 0;
-}
-
-void AdPreview::OnSize(WPARAM, LPARAM)
-{
-    UpdateScrollBars();
-}
-
-void AdPreview::OnDestroy(WPARAM, LPARAM) {}
-
-void AdPreview::OnHScroll(WPARAM wParam, LPARAM)
-{
-    Scroll(SB_HORZ, wParam);
-}
-
-void AdPreview::OnVScroll(WPARAM wParam, LPARAM)
-{
-    Scroll(SB_VERT, wParam);
-}
-
-void AdPreview::OnPaint(WPARAM, LPARAM)
-{
-    canvas::PaintWholeClient(m_hWnd, [this](HDC hDC, const RECT &rc) { Paint(hDC, rc); });
+    // Scrolling and painting only: the preview ignores the mouse.
+    DispatchCommon(hWnd, uMsg, wParam, lParam);
 }
 
 void AdPreview::Paint(HDC hDC, const RECT &rcClient)

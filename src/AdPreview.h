@@ -23,17 +23,9 @@ public:
 
     bool Create(HWND hParent, const RECT *prc);
 
-protected:
-    virtual void OnCreate(WPARAM wParam, LPARAM lParam);
-    virtual void OnSize(WPARAM wParam, LPARAM lParam);
-    virtual void OnPaint(WPARAM wParam, LPARAM lParam);
-    virtual void OnHScroll(WPARAM wParam, LPARAM lParam);
-    virtual void OnVScroll(WPARAM wParam, LPARAM lParam);
-    virtual void OnDestroy(WPARAM wParam, LPARAM lParam);
-
 private:
     template <class TCanvas>
     friend LRESULT CALLBACK canvas::CanvasWndProc(HWND, UINT, WPARAM, LPARAM);
     void Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
-    void Paint(HDC hDC, const RECT &rcClient);
+    void Paint(HDC hDC, const RECT &rcClient) override;
 };

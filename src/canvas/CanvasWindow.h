@@ -102,7 +102,7 @@ public:
 
 protected:
     ScrolledCanvas() = default;
-    ~ScrolledCanvas() = default;
+    virtual ~ScrolledCanvas() = default;
     ScrolledCanvas(const ScrolledCanvas &) = delete;
     ScrolledCanvas &operator=(const ScrolledCanvas &) = delete;
 
@@ -113,6 +113,39 @@ protected:
         if (HandleScrollRequest(m_hWnd, nBar, wParam, LineStep, pPos))
             Refresh();
     }
+
+    // The messages both canvases handle alike; false for any other message.
+    bool DispatchCommon(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+    {
+        switch (uMsg) {
+        case WM_CREATE:
+            m_hWnd = hWnd;
+            OnCreate(wParam, lParam);
+            return true;
+        case WM_DESTROY: OnDestroy(wParam, lParam); return true;
+        case WM_SIZE: OnSize(wParam, lParam); return true;
+        case WM_PAINT: OnPaint(wParam, lParam); return true;
+        case WM_HSCROLL: OnHScroll(wParam, lParam); return true;
+        case WM_VSCROLL: OnVScroll(wParam, lParam); return true;
+        default: return false;
+        }
+    }
+
+    virtual void OnCreate(WPARAM, LPARAM)
+    {
+        m_nScrollX = 0;
+        m_nScrollY = 0;
+    }
+    virtual void OnDestroy(WPARAM, LPARAM) {}
+    virtual void OnSize(WPARAM, LPARAM) { UpdateScrollBars(); }
+    virtual void OnPaint(WPARAM, LPARAM)
+    {
+        PaintWholeClient(m_hWnd, [this](HDC hDC, const RECT &rc) { Paint(hDC, rc); });
+    }
+    virtual void OnHScroll(WPARAM wParam, LPARAM) { Scroll(SB_HORZ, wParam); }
+    virtual void OnVScroll(WPARAM wParam, LPARAM) { Scroll(SB_VERT, wParam); }
+    // Draws the whole client area into an off-screen DC.
+    virtual void Paint(HDC hDC, const RECT &rcClient) = 0;
 
     HWND m_hWnd = nullptr;
     AdSenseTemplate *m_pTemplate = nullptr;
