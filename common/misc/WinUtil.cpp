@@ -66,11 +66,21 @@ void GetFileBaseName(const char *szPath, char *szName, size_t nCapacity)
     szName[nLength] = 0;
 }
 
-void ShellOpen(const char *szTarget)
+static ShellExecuteFn s_pfnShellExecute = ShellExecuteA;
+
+ShellExecuteFn SetShellExecuteFunction(ShellExecuteFn pfn)
+{
+    ShellExecuteFn pfnOld = s_pfnShellExecute;
+    s_pfnShellExecute = pfn ? pfn : ShellExecuteA;
+    return pfnOld;
+}
+
+bool ShellOpen(const char *szTarget)
 {
     if (!szTarget || !szTarget[0])
-        return;
-    ShellExecuteA(nullptr, "open", szTarget, nullptr, nullptr, SW_SHOW);
+        return false;
+    s_pfnShellExecute(nullptr, "open", szTarget, "", "", SW_SHOW);
+    return true;
 }
 
 void CopyText(char *szDest, size_t nCapacity, const char *szSrc)

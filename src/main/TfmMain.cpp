@@ -1,5 +1,5 @@
 #include "main/TfmMain.h"
-#include "main/resource.h"
+#include "resource.h"
 
 const char *const TfmMain::ClassName = "TfmMain";
 

@@ -2,7 +2,7 @@
 
 #include "TestSupport.h"
 #include "main/TfmMain.h"
-#include "main/resource.h"
+#include "resource.h"
 
 TEST(MainWindow, OpensCaptionedOrnamoAndExitMenuClosesIt)
 {
