@@ -1,0 +1,17 @@
+#pragma once
+
+// The three user settings kept between runs in "ornamo.ini" beside the program.
+struct AppSettings {
+    char PubID[32];
+    char ChannelID[32];
+    bool Startup;
+};
+
+// Clears the record, then reads section "Common" of the settings file at its full path,
+// with the defaults for whatever is missing.
+void LoadSettings(AppSettings &settings, const char *szIniPath);
+// Writes "PubID", "ChannelID" and "Startup" of section "Common"; other keys and sections
+// stay. False when the file could not be written.
+bool SaveSettings(const AppSettings &settings, const char *szIniPath);
+// "<program folder>ornamo.ini".
+const char *GetSettingsPath();

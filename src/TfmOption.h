@@ -1,0 +1,21 @@
+#pragma once
+#include "dialog/DialogBase.h"
+
+struct AppSettings;
+
+// "Ornamo Options": the default publisher and channel IDs and the start-up wizard flag.
+class TfmOption : public DialogBase {
+public:
+    explicit TfmOption(AppSettings *pSettings);
+    // false: record to controls; true: controls to record, with the warnings; false when the
+    // user cancelled a warning (the dialog stays open).
+    bool TransferSettings(bool bToSettings);
+
+protected:
+    void OnInitDialog() override;
+    void OnCommand(int nId, int nNotifyCode, HWND hControl) override;
+
+private:
+    void btnOKClick();
+    AppSettings *m_pSettings;
+};
