@@ -22,12 +22,13 @@ struct Range {
     }
 };
 
+// The range also hangs on a window property: MinGW's import library lacks
+// GetWindowSubclass, and the spin button's notifications arrive at the dialog, not the edit.
+const char kRangeProperty[] = "OrnamoIntRange";
+
 Range *GetRange(HWND hEdit)
 {
-    DWORD_PTR dwData = 0;
-    if (!GetWindowSubclass(hEdit, nullptr, kSubclassId, &dwData))
-        return nullptr;
-    return reinterpret_cast<Range *>(dwData);
+    return static_cast<Range *>(GetPropA(hEdit, kRangeProperty));
 }
 
 bool IsAcceptedChar(WPARAM ch)
@@ -79,6 +80,7 @@ LRESULT CALLBACK EditProc(HWND hEdit, UINT uMsg, WPARAM wParam, LPARAM lParam, U
         ClampOnLeave(hEdit, *pRange);
         break;
     case WM_NCDESTROY:
+        RemovePropA(hEdit, kRangeProperty);
         RemoveWindowSubclass(hEdit, EditProc, kSubclassId);
         delete pRange;
         break;
@@ -94,7 +96,12 @@ bool Attach(HWND hDlg, int nEditId, int nMin, int nMax)
     if (!hEdit || GetRange(hEdit))
         return false;
     Range *pRange = new Range{nMin, nMax};
+    if (!SetPropA(hEdit, kRangeProperty, pRange)) {
+        delete pRange;
+        return false;
+    }
     if (!SetWindowSubclass(hEdit, EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(pRange))) {
+        RemovePropA(hEdit, kRangeProperty);
         delete pRange;
         return false;
     }
