@@ -77,6 +77,32 @@ void AdSenseTemplate::Clear()
     m_pAdSense = nullptr;
 }
 
+void AdSenseTemplate::ReplaceObjects(AdObj *const *ppObjects, unsigned nCount, int nCurrent)
+{
+    const bool bModified = m_bModified;
+    Clear();
+    AdObj *pCurrent = nullptr;
+    for (unsigned i = 0; i < nCount; i++) {
+        AdObj *pObj = ppObjects[i];
+        if (!Add(pObj)) {
+            // Ours now, yet refused: only an object the list already holds must not go.
+            if (pObj && (!m_pList || !m_pList->Find(pObj)))
+                delete pObj;
+            continue;
+        }
+        pObj->SetSelected(false);
+        if (pObj->GetType() == OBJ_ADSENSE && !m_pAdSense)
+            m_pAdSense = static_cast<AdSense *>(pObj);
+        if (static_cast<int>(i) == nCurrent)
+            pCurrent = pObj;
+    }
+    if (pCurrent)
+        SetCurrent(pCurrent);
+    else
+        m_pCurrent = nullptr;
+    m_bModified = bModified;
+}
+
 AdObj *AdSenseTemplate::GetFirst()
 {
     return m_pList ? static_cast<AdObj *>(m_pList->GetFirst()) : nullptr;

@@ -41,6 +41,10 @@ public:
     bool Delete(AdObj *pObj);
     // Destroys every object; no current object and no placeholder afterwards.
     void Clear();
+    // Destroys every object and takes the given ones in their order (an undo step coming
+    // back): the ad unit among them becomes the placeholder, the one at nCurrent the current
+    // object. Path, margins and the modified flag stay.
+    void ReplaceObjects(AdObj *const *ppObjects, unsigned nCount, int nCurrent);
 
     // Walks in list order through the list's cursor; start with GetFirst or GetLast.
     AdObj *GetFirst();
