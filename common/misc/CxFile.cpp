@@ -1,6 +1,8 @@
 #include "misc/CxFile.h"
 
 #include <cassert>
+#include <cctype>
+#include <cstdio>
 #include <cstring>
 #include <io.h>
 
@@ -34,6 +36,51 @@ bool CxFile::Open(const char *szPath, const char *szMode)
     return true;
 }
 
+namespace {
+
+// "atp" and four hex digits, ".tmp": what GetTempFileNameA makes of our prefix.
+bool IsReplacementName(const char *szName)
+{
+    if (strlen(szName) != 11 || _strnicmp(szName, "atp", 3) != 0 ||
+        _stricmp(szName + 7, ".tmp") != 0)
+        return false;
+    for (int i = 3; i < 7; i++) {
+        if (!isxdigit(static_cast<unsigned char>(szName[i])))
+            return false;
+    }
+    return true;
+}
+
+// A save cut short by a crash or a power cut leaves its new file beside the target. Those
+// older than a day are ours and dead; a younger one may be another program's save under way.
+void ClearStaleReplacements(const char *szFolder)
+{
+    char szPattern[MAX_PATH];
+    if (snprintf(szPattern, sizeof(szPattern), "%satp????.tmp", szFolder) >= (int)sizeof(szPattern))
+        return;
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = FindFirstFileA(szPattern, &fd);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return;
+    FILETIME ftNow;
+    GetSystemTimeAsFileTime(&ftNow);
+    const unsigned long long nDay = 24ULL * 60 * 60 * 10000000;
+    const unsigned long long nNow = ((unsigned long long)ftNow.dwHighDateTime << 32) | ftNow.dwLowDateTime;
+    do {
+        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !IsReplacementName(fd.cFileName))
+            continue;
+        const unsigned long long nWritten =
+            ((unsigned long long)fd.ftLastWriteTime.dwHighDateTime << 32) | fd.ftLastWriteTime.dwLowDateTime;
+        char szFile[MAX_PATH];
+        if (nWritten + nDay < nNow &&
+            snprintf(szFile, sizeof(szFile), "%s%s", szFolder, fd.cFileName) < (int)sizeof(szFile))
+            DeleteFileA(szFile);
+    } while (FindNextFileA(hFind, &fd));
+    FindClose(hFind);
+}
+
+}  // namespace
+
 bool CxFile::OpenReplacing(const char *szPath)
 {
     if (!szPath || !*szPath || strlen(szPath) >= MAX_PATH)
@@ -54,7 +101,8 @@ bool CxFile::OpenReplacing(const char *szPath)
     if (pSep)
         pSep[1] = '\0';  // keeps the separator, so "C:\x.atp" stays on the root of C:
     else
-        strcpy(szFolder, ".");
+        strcpy(szFolder, ".\\");
+    ClearStaleReplacements(szFolder);
 
     Close();
     char szTemp[MAX_PATH];

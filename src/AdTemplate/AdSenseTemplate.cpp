@@ -77,6 +77,12 @@ void AdSenseTemplate::Clear()
     m_pAdSense = nullptr;
 }
 
+void AdSenseTemplate::SetFilePath(const char *szFile)
+{
+    if (szFile && strlen(szFile) < sizeof(m_szFile))
+        memmove(m_szFile, szFile, strlen(szFile) + 1);
+}
+
 void AdSenseTemplate::ReplaceObjects(AdObj *const *ppObjects, unsigned nCount, int nCurrent)
 {
     const bool bModified = m_bModified;

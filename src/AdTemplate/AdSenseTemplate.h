@@ -33,6 +33,11 @@ public:
     // Write the template and make the path its own; on failure nothing changes.
     bool SaveAs(const char *szFile);
     bool Save();
+    // Writes the template to a file without making it the template's own: path and
+    // modified flag stay (a recovery copy).
+    bool SaveCopy(const char *szFile);
+    // A template restored from a copy belongs to its original file.
+    void SetFilePath(const char *szFile);
 
     // Appends an object made by the caller and takes ownership; it becomes current.
     // Null when given no object (or one already held).

@@ -122,11 +122,22 @@ bool AdSenseTemplate::Open(const char *szFile)
 
 bool AdSenseTemplate::SaveAs(const char *szFile)
 {
-    if (!m_pFile || !m_pAdSense || !szFile || strlen(szFile) >= sizeof(m_szFile))
+    if (!szFile || strlen(szFile) >= sizeof(m_szFile))
         return false;
     // Save passes m_szFile itself.
     char szPath[sizeof(m_szFile)];
     strcpy(szPath, szFile);
+    if (!SaveCopy(szPath))
+        return false;
+    strcpy(m_szFile, szPath);
+    m_bModified = false;
+    return true;
+}
+
+bool AdSenseTemplate::SaveCopy(const char *szPath)
+{
+    if (!m_pFile || !m_pAdSense || !szPath || strlen(szPath) >= sizeof(m_szFile))
+        return false;
 
     // The count is of the records actually written after the placeholder's.
     int nCount = 0;
@@ -152,8 +163,6 @@ bool AdSenseTemplate::SaveAs(const char *szFile)
         m_pFile->Close();
         return false;
     }
-    strcpy(m_szFile, szPath);
-    m_bModified = false;
     return true;
 }
 

@@ -4,9 +4,9 @@
 #include "AdTemplate/AdObjects.h"
 #include "AdTemplate/AdSenseTemplate.h"
 
-TemplateState TemplateState::Capture(AdSenseTemplate &tmpl)
+TemplateSnapshot TemplateSnapshot::Capture(AdSenseTemplate &tmpl)
 {
-    TemplateState state;
+    TemplateSnapshot state;
     AdObj *pCurrent = tmpl.GetCurrent();
     for (AdObj *pObj = tmpl.GetFirst(); pObj; pObj = tmpl.GetNext()) {
         if (pObj == pCurrent)
@@ -20,7 +20,7 @@ TemplateState TemplateState::Capture(AdSenseTemplate &tmpl)
     return state;
 }
 
-void TemplateState::Restore(AdSenseTemplate &tmpl) const
+void TemplateSnapshot::Restore(AdSenseTemplate &tmpl) const
 {
     std::vector<AdObj *> copies;
     copies.reserve(m_objects.size());
@@ -35,7 +35,7 @@ void TemplateState::Restore(AdSenseTemplate &tmpl) const
     tmpl.SetMarginBottom(m_nMargins[3]);
 }
 
-size_t TemplateState::GetMemoryBytes() const
+size_t TemplateSnapshot::GetMemoryBytes() const
 {
     size_t nBytes = sizeof(*this) + m_objects.capacity() * sizeof(m_objects[0]);
     for (const std::unique_ptr<AdObj> &pObj : m_objects) {
@@ -53,7 +53,7 @@ size_t TemplateState::GetMemoryBytes() const
 
 TemplateHistory::TemplateHistory(size_t nMaxSteps) : m_nMaxSteps(nMaxSteps ? nMaxSteps : 1) {}
 
-void TemplateHistory::Commit(const char *szLabel, TemplateState before, const void *pMergeKey)
+void TemplateHistory::Commit(const char *szLabel, TemplateSnapshot before, const void *pMergeKey)
 {
     const long long nDepth = static_cast<long long>(m_undo.size());
     // The saved state lay on the redo side, which a new step cuts off.
@@ -88,7 +88,7 @@ bool TemplateHistory::Undo(AdSenseTemplate &tmpl)
         return false;
     Step step = std::move(m_undo.back());
     m_undo.pop_back();
-    TemplateState after = TemplateState::Capture(tmpl);
+    TemplateSnapshot after = TemplateSnapshot::Capture(tmpl);
     step.state.Restore(tmpl);
     m_redo.push_back(Step{std::move(step.label), std::move(after), nullptr});
     m_bMergeOpen = false;
@@ -102,7 +102,7 @@ bool TemplateHistory::Redo(AdSenseTemplate &tmpl)
         return false;
     Step step = std::move(m_redo.back());
     m_redo.pop_back();
-    TemplateState before = TemplateState::Capture(tmpl);
+    TemplateSnapshot before = TemplateSnapshot::Capture(tmpl);
     step.state.Restore(tmpl);
     m_undo.push_back(Step{std::move(step.label), std::move(before), nullptr});
     m_bMergeOpen = false;

@@ -12,13 +12,13 @@ class AdSenseTemplate;
 // flag: undoing past a Save As does not rename the file. Pictures are held by the name of
 // their private copy, so a state costs a few hundred bytes an object whatever the pictures
 // weigh.
-class TemplateState {
+class TemplateSnapshot {
 public:
-    TemplateState() = default;
-    TemplateState(TemplateState &&) = default;
-    TemplateState &operator=(TemplateState &&) = default;
+    TemplateSnapshot() = default;
+    TemplateSnapshot(TemplateSnapshot &&) = default;
+    TemplateSnapshot &operator=(TemplateSnapshot &&) = default;
 
-    static TemplateState Capture(AdSenseTemplate &tmpl);
+    static TemplateSnapshot Capture(AdSenseTemplate &tmpl);
     // The template takes copies of the state's objects; the state stays usable.
     void Restore(AdSenseTemplate &tmpl) const;
     size_t GetMemoryBytes() const;
@@ -38,7 +38,7 @@ public:
 
     // Records a change already made. Consecutive steps with the same non-null merge key
     // become one (a series of nudges of one object), unless the template was saved between.
-    void Commit(const char *szLabel, TemplateState before, const void *pMergeKey = nullptr);
+    void Commit(const char *szLabel, TemplateSnapshot before, const void *pMergeKey = nullptr);
     bool CanUndo() const { return !m_undo.empty(); }
     bool CanRedo() const { return !m_redo.empty(); }
     // What Undo and Redo would do ("Move Text 1"); empty when there is nothing.
@@ -61,7 +61,7 @@ public:
 private:
     struct Step {
         std::string label;
-        TemplateState state;
+        TemplateSnapshot state;
         const void *pMergeKey;
     };
     void UpdateModified(AdSenseTemplate &tmpl) const;

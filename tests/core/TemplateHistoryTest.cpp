@@ -104,7 +104,7 @@ TEST(TemplateHistory, UndoAndRedoRestoreEveryFieldOrderAndCurrentObject)
     const std::string currentBefore = t.GetCurrent()->GetName();
 
     TemplateHistory history;
-    TemplateState state = TemplateState::Capture(t);
+    TemplateSnapshot state = TemplateSnapshot::Capture(t);
     ChangeEverything(t);
     // The middle objects go too, so that the list order has to come back.
     t.Delete(t.GetCurrent());
@@ -148,7 +148,7 @@ TEST(TemplateHistory, ModifiedFlagIsFalseExactlyAtTheSavedState)
     t.New();
     TemplateHistory history;
     auto change = [&](const char *label, int dx) {
-        TemplateState state = TemplateState::Capture(t);
+        TemplateSnapshot state = TemplateSnapshot::Capture(t);
         RECT rc = *t.GetAdSense()->GetPos();
         OffsetRect(&rc, dx, 0);
         t.GetAdSense()->SetPos(&rc);
@@ -189,7 +189,7 @@ TEST(TemplateHistory, NudgesOfOneObjectMergeIntoOneStep)
     AdObj *pAd = t.GetAdSense();
     const LONG nLeft = pAd->GetPos()->left;
     auto nudge = [&](AdObj *pObj, const void *pKey) {
-        TemplateState state = TemplateState::Capture(t);
+        TemplateSnapshot state = TemplateSnapshot::Capture(t);
         RECT rc = *pObj->GetPos();
         OffsetRect(&rc, 1, 0);
         pObj->SetPos(&rc);
@@ -227,7 +227,7 @@ TEST(TemplateHistory, KeepsTheLastStepsWithoutPictureBytes)
     }
     TemplateHistory history(100);
     for (int i = 0; i < 150; i++) {
-        TemplateState state = TemplateState::Capture(t);
+        TemplateSnapshot state = TemplateSnapshot::Capture(t);
         RECT rc = *t.GetAdSense()->GetPos();
         OffsetRect(&rc, 1, 0);
         t.GetAdSense()->SetPos(&rc);
@@ -248,9 +248,9 @@ TEST(TemplateHistory, ClearForgetsEverything)
     AdSenseTemplate t;
     t.New();
     TemplateHistory history;
-    history.Commit("Insert Text 1", TemplateState::Capture(t));
+    history.Commit("Insert Text 1", TemplateSnapshot::Capture(t));
     history.Undo(t);
-    history.Commit("Insert Text 1", TemplateState::Capture(t));
+    history.Commit("Insert Text 1", TemplateSnapshot::Capture(t));
     history.Clear();
     EXPECT_FALSE(history.CanUndo());
     EXPECT_FALSE(history.CanRedo());
