@@ -151,21 +151,10 @@ void SetAddress(HWND hLabel, const char *szAddress)
     pState->address = address;
 }
 
-const char *GetAddress(HWND hLabel)
-{
-    LabelState *pState = StateOf(hLabel);
-    return pState ? pState->address.c_str() : "";
-}
-
 bool IsHovered(HWND hLabel)
 {
     LabelState *pState = StateOf(hLabel);
     return pState && pState->bHovered;
-}
-
-COLORREF GetTextColor(HWND hLabel)
-{
-    return IsHovered(hLabel) ? kHoverColor : kLinkColor;
 }
 
 }  // namespace linklabel

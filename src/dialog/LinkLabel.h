@@ -13,10 +13,7 @@ bool RegisterLinkLabelClass(HINSTANCE hInstance);
 // The address a click opens; blanks around it are dropped, and an empty address makes the
 // click do nothing.
 void SetAddress(HWND hLabel, const char *szAddress);
-const char *GetAddress(HWND hLabel);
 
 bool IsHovered(HWND hLabel);
-// The text colour for the state the label is in.
-COLORREF GetTextColor(HWND hLabel);
 
 }  // namespace linklabel
