@@ -4,15 +4,44 @@
 
 #include "misc/WinUtil.h"
 
-// Placeholder until the settings file code lands.
-void LoadSettings(AppSettings &settings, const char *)
+namespace {
+
+const char kSection[] = "Common";
+
+}  // namespace
+
+const char kDefaultSettingsPubID[] = "pub-1234567890123456";
+
+void LoadSettings(AppSettings &settings, const char *szIniPath)
 {
     memset(&settings, 0, sizeof(settings));
-    CopyText(settings.PubID, "pub-1234567890123456");
+    CopyText(settings.PubID, kDefaultSettingsPubID);
     settings.Startup = true;
+    // Without a path the profile functions would read the system folder's win.ini.
+    if (!szIniPath || !szIniPath[0])
+        return;
+    // The buffer sizes keep at most 31 characters of each ID.
+    GetPrivateProfileStringA(kSection, "PubID", kDefaultSettingsPubID, settings.PubID,
+                             sizeof(settings.PubID), szIniPath);
+    GetPrivateProfileStringA(kSection, "ChannelID", "", settings.ChannelID,
+                             sizeof(settings.ChannelID), szIniPath);
+    settings.Startup = GetPrivateProfileIntA(kSection, "Startup", 1, szIniPath) != 0;
 }
 
-bool SaveSettings(const AppSettings &, const char *) { return false; }
+bool SaveSettings(const AppSettings &settings, const char *szIniPath)
+{
+    if (!szIniPath || !szIniPath[0])
+        return false;
+    char szPubID[sizeof(settings.PubID)], szChannelID[sizeof(settings.ChannelID)];
+    // The record may come from anywhere: never trust it to be terminated.
+    CopyText(szPubID, settings.PubID);
+    CopyText(szChannelID, settings.ChannelID);
+    bool bOk = WritePrivateProfileStringA(kSection, "PubID", szPubID, szIniPath) != FALSE;
+    bOk = WritePrivateProfileStringA(kSection, "ChannelID", szChannelID, szIniPath) != FALSE && bOk;
+    bOk = WritePrivateProfileStringA(kSection, "Startup", settings.Startup ? "1" : "0",
+                                     szIniPath) != FALSE && bOk;
+    return bOk;
+}
 
 const char *GetSettingsPath()
 {

@@ -7,6 +7,9 @@ struct AppSettings {
     bool Startup;
 };
 
+// The publisher ID used when the settings name none.
+extern const char kDefaultSettingsPubID[];
+
 // Clears the record, then reads section "Common" of the settings file at its full path,
 // with the defaults for whatever is missing.
 void LoadSettings(AppSettings &settings, const char *szIniPath);

@@ -14,5 +14,33 @@
 #define IDM_FILE_EXIT       40001
 
 // ---- Wizard, options, about ----
+#define IDD_OPTION              300
+#define IDD_WIZARD              301
+#define IDD_ABOUT               302
+
+#define IDC_OPTION_LABEL1       1500
+#define IDC_OPTION_PUBID        1501
+#define IDC_OPTION_LABEL2       1502
+#define IDC_OPTION_CHANNELID    1503
+#define IDC_OPTION_STARTUP      1504
+#define IDC_OPTION_OK           1505
+#define IDC_OPTION_CANCEL       1506
+
+#define IDC_WIZARD_LABEL1       1600
+#define IDC_WIZARD_SAMPLE       1601
+#define IDC_WIZARD_SAMPLEFILE   1602
+#define IDC_WIZARD_BROWSESAMPLE 1603
+#define IDC_WIZARD_NEW          1604
+#define IDC_WIZARD_OPEN         1605
+#define IDC_WIZARD_OPENFILE     1606
+#define IDC_WIZARD_BROWSEOPEN   1607
+#define IDC_WIZARD_STARTUP      1608
+#define IDC_WIZARD_OK           1609
+
+#define IDC_ABOUT_LOGOFRAME     1700
+#define IDC_ABOUT_LOGO          1701
+#define IDC_ABOUT_LABEL1        1702
+#define IDC_ABOUT_URLHOME       1703
+#define IDC_ABOUT_OK            1704
 
 // ---- Property dialogs and export ----

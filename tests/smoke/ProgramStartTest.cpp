@@ -1,0 +1,139 @@
+// The built program itself, started the way a user starts it: from a fresh program folder
+// holding only ornamo.exe, Pictra.dll and a settings file.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+
+namespace {
+
+// The title a new, unmodified template gives the main window: "Ornamo - [%s]" with the
+// template's path, which for a new template is the program folder + "output\noname.atp".
+std::string NewTemplateTitle(const std::string &programFolder)
+{
+    return "Ornamo - [" + programFolder + "output\\noname.atp]";
+}
+const char kWizardTitle[] = "Ornamo Wizard";
+
+// Long enough for a cold Wine start on a busy machine, short enough to notice a hang.
+const DWORD kWindowTimeoutMs = 8000;
+const DWORD kExitTimeoutMs = 5000;
+
+struct WindowSearch {
+    DWORD pid = 0;
+    std::string title;
+    HWND found = nullptr;
+    std::vector<std::string> seen;  // the process's other titles, for the failure message
+};
+
+BOOL CALLBACK CheckWindow(HWND hWnd, LPARAM lParam)
+{
+    auto *search = reinterpret_cast<WindowSearch *>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hWnd, &pid);
+    if (pid != search->pid || !IsWindowVisible(hWnd))
+        return TRUE;
+    char szTitle[1024] = {};
+    GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
+    // Paths compare without regard to case, as the file system does.
+    if (!lstrcmpiA(szTitle, search->title.c_str())) {
+        search->found = hWnd;
+        return FALSE;
+    }
+    search->seen.push_back(szTitle);
+    return TRUE;
+}
+
+class ProgramStart : public ::testing::Test {
+protected:
+    // A fresh program folder with the built program, its library and "Startup=<n>".
+    void Prepare(const char *name, int nStartup)
+    {
+        m_folder = testsupport::MakeScratchFolder(name);
+        const std::string built = testsupport::ProgramFolder();
+        for (const char *file : {"ornamo.exe", "Pictra.dll"})
+            ASSERT_TRUE(CopyFileA((built + file).c_str(), (m_folder + file).c_str(), FALSE))
+                << built << file;
+        ASSERT_TRUE(testsupport::WriteFileBytes(
+            m_folder + "ornamo.ini", "[Common]\r\nStartup=" + std::to_string(nStartup) + "\r\n"));
+    }
+    void Start()
+    {
+        STARTUPINFOA si = {};
+        si.cb = sizeof(si);
+        const std::string exe = m_folder + "ornamo.exe";
+        std::string commandLine = "\"" + exe + "\"";
+        ASSERT_TRUE(CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
+                                   nullptr, m_folder.c_str(), &si, &m_process))
+            << GetLastError();
+    }
+    HWND WaitForWindow(const std::string &title)
+    {
+        WindowSearch search;
+        search.pid = m_process.dwProcessId;
+        search.title = title;
+        const DWORD dwStart = GetTickCount();
+        while (GetTickCount() - dwStart < kWindowTimeoutMs) {
+            search.seen.clear();
+            EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
+            if (search.found)
+                return search.found;
+            if (WaitForSingleObject(m_process.hProcess, 50) == WAIT_OBJECT_0)
+                break;
+        }
+        std::string seen;
+        for (const std::string &s : search.seen)
+            seen += "\n  \"" + s + "\"";
+        ADD_FAILURE() << "no window titled \"" << title << "\"; the program shows:" << seen;
+        return nullptr;
+    }
+    // A close as the user makes it; the program must end by itself with exit code 0.
+    void CloseAndExpectCleanExit(HWND hMain)
+    {
+        PostMessageA(hMain, WM_CLOSE, 0, 0);
+        ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(m_process.hProcess, kExitTimeoutMs));
+        DWORD dwExit = 1;
+        GetExitCodeProcess(m_process.hProcess, &dwExit);
+        EXPECT_EQ(0u, dwExit);
+    }
+    void TearDown() override
+    {
+        if (!m_process.hProcess)
+            return;
+        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(m_process.hProcess, 99);
+            WaitForSingleObject(m_process.hProcess, kExitTimeoutMs);
+        }
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+    }
+
+    std::string m_folder;
+    PROCESS_INFORMATION m_process = {};
+};
+
+}  // namespace
+
+TEST_F(ProgramStart, WithoutTheWizardShowsANewTemplateAndClosesCleanly)
+{
+    Prepare("start_plain", 0);
+    Start();
+    HWND hMain = WaitForWindow(NewTemplateTitle(m_folder));
+    ASSERT_NE(nullptr, hMain);
+    CloseAndExpectCleanExit(hMain);
+}
+
+TEST_F(ProgramStart, WithTheWizardShowsItFirst)
+{
+    Prepare("start_wizard", 1);
+    Start();
+    HWND hWizard = WaitForWindow(kWizardTitle);
+    ASSERT_NE(nullptr, hWizard);
+    // Closed by its title bar, the wizard leaves a new template behind.
+    PostMessageA(hWizard, WM_CLOSE, 0, 0);
+    HWND hMain = WaitForWindow(NewTemplateTitle(m_folder));
+    ASSERT_NE(nullptr, hMain);
+    CloseAndExpectCleanExit(hMain);
+}
