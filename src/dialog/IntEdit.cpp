@@ -9,6 +9,9 @@ namespace intedit {
 namespace {
 
 const UINT_PTR kSubclassId = 0x4F524E49;  // "ORNI"
+// The field's range is also kept as a window property: MinGW's import library lacks
+// GetWindowSubclass, which comctl32 exports by ordinal only.
+const char *const kRangeProperty = "OrnamoIntEditRange";
 
 struct Range {
     int nMin;
@@ -24,10 +27,7 @@ struct Range {
 
 Range *GetRange(HWND hEdit)
 {
-    DWORD_PTR dwData = 0;
-    if (!GetWindowSubclass(hEdit, nullptr, kSubclassId, &dwData))
-        return nullptr;
-    return reinterpret_cast<Range *>(dwData);
+    return static_cast<Range *>(GetPropA(hEdit, kRangeProperty));
 }
 
 bool IsAcceptedChar(WPARAM ch)
@@ -80,6 +80,7 @@ LRESULT CALLBACK EditProc(HWND hEdit, UINT uMsg, WPARAM wParam, LPARAM lParam, U
         break;
     case WM_NCDESTROY:
         RemoveWindowSubclass(hEdit, EditProc, kSubclassId);
+        RemovePropA(hEdit, kRangeProperty);
         delete pRange;
         break;
     }
@@ -94,7 +95,12 @@ bool Attach(HWND hDlg, int nEditId, int nMin, int nMax)
     if (!hEdit || GetRange(hEdit))
         return false;
     Range *pRange = new Range{nMin, nMax};
+    if (!SetPropA(hEdit, kRangeProperty, pRange)) {
+        delete pRange;
+        return false;
+    }
     if (!SetWindowSubclass(hEdit, EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(pRange))) {
+        RemovePropA(hEdit, kRangeProperty);
         delete pRange;
         return false;
     }
