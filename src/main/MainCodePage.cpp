@@ -160,6 +160,7 @@ void TfmMain::btnCopyClick()
 
 void TfmMain::btnSaveClick()
 {
+    // The dialog keeps a pointer to the folder's text while it runs.
     const std::string folder = std::string(GetProgramFolder()) + "Output";
     prompts::FileDialog dialog(
         m_hWnd, "Text File (*.txt)|*.txt|HTML File(*.htm;*.html)|*.htm;*.html|All Files(*.*)|*.*",

@@ -23,6 +23,7 @@ bool IsUnnamed(const char *szPath)
     return _stricmp(szName, "noname") == 0;
 }
 
+// The dialogs keep a pointer to the text: hold it in a named string while they run.
 std::string OutputFolder()
 {
     return std::string(GetProgramFolder()) + "Output";
@@ -120,8 +121,9 @@ bool TfmMain::SaveTemplate()
 
 bool TfmMain::SaveTemplateAs()
 {
+    const std::string folder = OutputFolder();
     prompts::FileDialog dialog(m_hWnd, "AdSense Template File (*.atp)|*.atp|All Files(*.*)|*.*",
-                               OutputFolder().c_str(), "Save Ornamo Template");
+                               folder.c_str(), "Save Ornamo Template");
     dialog.SetDefaultExt("atp");
     if (!dialog.RunSave())
         return false;
@@ -153,8 +155,9 @@ void TfmMain::miFileOpenClick()
 {
     if (!QuerySaveChanges())
         return;
+    const std::string folder = OutputFolder();
     prompts::FileDialog dialog(m_hWnd, "Ornamo Template (*.atp)|*.atp|All Files(*.*)|*.*",
-                               OutputFolder().c_str(), "Open Ornamo Template");
+                               folder.c_str(), "Open Ornamo Template");
     if (dialog.RunOpen())
         OpenTemplate(dialog.GetPath());
 }
