@@ -45,10 +45,9 @@ void TfmMain::PostCreate()
 // The window is on screen for one tick before the wizard or the first template appears.
 void TfmMain::tmMainTimer()
 {
-    if (!m_bTimerArmed) {
-        m_bTimerArmed = true;
+    // A tick already queued when the timer went off must not run the choice again.
+    if (++m_nStartupTicks != 2)
         return;
-    }
     // Off before the wizard's modal loop, so that no tick can show it twice.
     KillTimer(m_hWnd, kStartupTimer);
     RunStartupChoice();

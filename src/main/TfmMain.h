@@ -179,8 +179,8 @@ private:
     PictraUtil *m_pPictra = nullptr;
     EditCommands m_editCommands;
 
-    // The timer's first tick only arms the second; kept per window, not per program.
-    bool m_bTimerArmed = false;
+    // Ticks of the start-up timer seen so far; kept per window, not per program.
+    int m_nStartupTicks = 0;
     // The ID edits' checks never run inside one another.
     bool m_bCheckingIds = false;
     int m_nActivePage = PAGE_EDIT;
