@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <stdio.h>
+#include <string.h>
 
 #include "AdPreview.h"
 #include "AdTemplate/AdSenseTemplate.h"
@@ -227,7 +228,12 @@ void TfmMain::UpdateCaption()
     char szCaption[MAX_PATH + 32];
     snprintf(szCaption, sizeof(szCaption), "Ornamo - [%s]%s", FTemplate->GetFilePath(),
              FTemplate->IsModified() ? " * " : "");
-    SetWindowTextA(m_hWnd, szCaption);
+    // Every drag step asks for the caption: redrawing an unchanged title bar each time
+    // would cost more than the step itself.
+    char szShown[sizeof(szCaption)] = {};
+    GetWindowTextA(m_hWnd, szShown, sizeof(szShown));
+    if (strcmp(szShown, szCaption) != 0)
+        SetWindowTextA(m_hWnd, szCaption);
 }
 
 void TfmMain::SetModified(bool bModified, bool bUpdateCaption)
