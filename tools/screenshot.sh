@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the main window as a user first sees it, on a private Xvfb display.
-# Usage: tools/screenshot.sh <output.png> [width height]
+# Usage: tools/screenshot.sh <output.png> [width height [page]]
+#   page: edit (the default), preview or code, picked through the View menu's mnemonics.
 # Builds the program first; nothing started here outlives the script.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -8,6 +9,7 @@ build=${ORNAMO_BUILD_DIR:-$root/build}
 out=${1:?usage: tools/screenshot.sh <output.png> [width height]}
 width=${2:-1280}
 height=${3:-800}
+page=${4:-edit}
 case "$out" in /*) ;; *) out="$PWD/$out" ;; esac
 
 cmake --build "$build" --target ornamo Pictra >/dev/null
@@ -43,6 +45,10 @@ wine "$program/ornamo.exe" </dev/null >/dev/null 2>&1 &
 program_pid=$!
 # The first template appears about 400 ms after the window; give Wine time to paint.
 sleep "${ORNAMO_SHOT_DELAY:-4}"
+case "$page" in
+  preview) xdotool key --delay 200 alt+v p; sleep 1 ;;
+  code) xdotool key --delay 200 alt+v g; sleep 1 ;;
+esac
 import -window root "$out"
 echo "screenshot: $out"
 rm -rf "$program"
