@@ -17,6 +17,23 @@ namespace {
 
 const char *const kDesignCaption = "Ornamo  ";
 
+// A canvas over its panel's client area, showing the template. Once its window exists the
+// canvas belongs to it; when the window fails nothing is left behind and the answer is null.
+template <class TCanvas>
+TCanvas *CreateCanvasIn(HWND hPanel, AdSenseTemplate *pTemplate)
+{
+    auto *pCanvas = new TCanvas;
+    pCanvas->SetTemplate(pTemplate);
+    RECT rc;
+    GetClientRect(hPanel, &rc);
+    if (!pCanvas->Create(hPanel, &rc)) {
+        delete pCanvas;
+        return nullptr;
+    }
+    pCanvas->UpdateScrollBars();
+    return pCanvas;
+}
+
 }  // namespace
 
 TfmMain::TfmMain() : m_editCommands(this) {}
@@ -152,36 +169,11 @@ bool TfmMain::InitMainWindow()
     FTemplate = new AdSenseTemplate;
     FillAdFormatList();
 
-    FAdEdit = new AdEdit;
-    FAdPreview = new AdPreview;
+    FAdEdit = CreateCanvasIn<AdEdit>(Control(IDC_PNLEDIT), FTemplate);
+    FAdPreview = CreateCanvasIn<AdPreview>(Control(IDC_PNLPREVIEW), FTemplate);
+    if (!FAdEdit || !FAdPreview)
+        return false;
     FAdEdit->SetOwner(this);
-    const int nPanels[] = {IDC_PNLEDIT, IDC_PNLPREVIEW};
-    for (int i = 0; i < 2; ++i) {
-        HWND hPanel = Control(nPanels[i]);
-        RECT rc;
-        GetClientRect(hPanel, &rc);
-        bool bCreated;
-        if (i == 0) {
-            FAdEdit->SetTemplate(FTemplate);
-            bCreated = FAdEdit->Create(hPanel, &rc);
-        } else {
-            FAdPreview->SetTemplate(FTemplate);
-            bCreated = FAdPreview->Create(hPanel, &rc);
-        }
-        // A canvas whose window failed is still ours to delete.
-        if (!bCreated) {
-            if (i == 0) {
-                delete FAdEdit;
-                FAdEdit = nullptr;
-            } else {
-                delete FAdPreview;
-                FAdPreview = nullptr;
-            }
-            return false;
-        }
-    }
-    FAdEdit->UpdateScrollBars();
-    FAdPreview->UpdateScrollBars();
     ShowAdColors();
     return true;
 }
