@@ -136,12 +136,18 @@ TEST_F(MainWindowTest, HelpWebsiteAndLogoGoThroughTheShell)
 
 TEST_F(MainWindowTest, DialogCommandsCancelledLeaveTheTemplateAlone)
 {
-    const int commands[] = {IDM_EDIT_NEWIMAGE, IDM_EDIT_NEWTEXT, IDM_EDIT_NEWLINE,
-                            IDM_EDIT_NEWSHADOW, IDM_EDIT_NEWFRAME, IDM_FILE_EXPORT,
-                            IDM_TOOL_OPTION, IDM_HELP_ABOUT};
+    // Menu items and the edit page's buttons; the ad unit is the current object, so Delete
+    // and Details work on it.
+    const std::pair<int, int> commands[] = {
+        {IDM_EDIT_NEWIMAGE, 0}, {IDM_EDIT_NEWTEXT, 0}, {IDM_EDIT_NEWLINE, 0},
+        {IDM_EDIT_NEWSHADOW, 0}, {IDM_EDIT_NEWFRAME, 0}, {IDM_FILE_EXPORT, 0},
+        {IDM_TOOL_OPTION, 0}, {IDM_HELP_ABOUT, 0}, {IDC_BTNIMAGE, BN_CLICKED},
+        {IDC_BTNTEXT, BN_CLICKED}, {IDC_BTNFRAME, BN_CLICKED}, {IDC_BTNLINE, BN_CLICKED},
+        {IDC_BTNSHADOW, BN_CLICKED}, {IDC_BTNDEL, BN_CLICKED}, {IDC_BTNDETAIL, BN_CLICKED}};
     const std::string path = Tpl()->GetFilePath();
-    for (int nId : commands) {
-        Command(nId);
+    for (const auto &command : commands) {
+        const int nId = command.first;
+        Command(nId, command.second);
         EXPECT_NE(m_pForm->GetHandle(), nullptr) << nId;
         EXPECT_EQ(Tpl()->GetCount(), 1u) << nId;
         EXPECT_FALSE(Tpl()->IsModified()) << nId;
@@ -334,6 +340,7 @@ TEST_F(MainWindowTest, EveryStoredChangeMarksTheTemplateAndNothingElseDoes)
         {"a publisher ID", [&] { TypeAndLeave(IDC_EDTPUBID, "pub-9999888877776666"); }, true},
         {"a channel ID", [&] { TypeAndLeave(IDC_EDTCHANNELID, "12345678901"); }, true},
         {"a rejected ID", [&] { TypeAndLeave(IDC_EDTCHANNELID, "123"); }, false},
+        {"an unchanged ID", [&] { TypeAndLeave(IDC_EDTPUBID, Info()->szPubID); }, false},
         {"an object picked in the list", [&] { PickListEntry(IDC_CBCURROBJ, 0); }, false},
         {"another page", [&] { Command(IDM_VIEW_CODE); }, false},
         {"a drag step", [&] {
