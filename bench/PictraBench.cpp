@@ -8,11 +8,14 @@
 #include <vector>
 
 #include "ArgbPng.h"
+#include "BenchSupport.h"
 #include "FCImageDraw.h"
 #include "FCImageHandleFactory_Gdiplus.h"
 #include "FCObjImage.h"
 
 namespace {
+
+using bench::TimePerCall;
 
 typedef unsigned char (*DrawImageOnDCFn)(const char *, HDC, int, int);
 typedef unsigned char (*GetImageSizeFn)(const char *, int *);
@@ -23,38 +26,6 @@ std::string ExeFolder()
     const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string s(path, n);
     return s.substr(0, s.find_last_of("\\/") + 1);
-}
-
-double NowMs()
-{
-    static LARGE_INTEGER frequency = {};
-    if (!frequency.QuadPart)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
-// Milliseconds per call of f: the best of five batches that share budgetMs, since a busy
-// machine only ever makes a batch slower.
-template <class F>
-double TimePerCall(F f, double budgetMs)
-{
-    f();  // warm up
-    double best = 1e30;
-    for (int batch = 0; batch < 5; batch++) {
-        int calls = 0;
-        const double start = NowMs();
-        double elapsed = 0;
-        do {
-            f();
-            calls++;
-            elapsed = NowMs() - start;
-        } while (elapsed < budgetMs / 5 || calls < 3);
-        if (elapsed / calls < best)
-            best = elapsed / calls;
-    }
-    return best;
 }
 
 // A picture with detail everywhere, so the codecs have real work: gradients, stripes, noise.

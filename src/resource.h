@@ -11,7 +11,75 @@
 // ---- Main window ----
 #define IDR_MAINMENU        100
 
-#define IDM_FILE_EXIT       40001
+#define IDD_PAGE_EDIT       200
+#define IDD_PAGE_PREVIEW    201
+#define IDD_PAGE_CODE       202
+
+// Frame of the main window
+#define IDC_TOPPANEL        1000
+#define IDC_LOGO            1001
+#define IDC_BTNHELP         1002
+#define IDC_BTNEXIT         1003
+#define IDC_PAGES           1004
+#define IDC_STATUSBAR       1005
+
+// Page "Edit Template"
+#define IDC_LBLADTYPE       1100
+#define IDC_CBADTYPE        1101
+#define IDC_LBLCURROBJ      1102
+#define IDC_CBCURROBJ       1103
+#define IDC_BTNDETAIL       1104
+#define IDC_BTNDEL          1105
+#define IDC_PNLEDIT         1106
+#define IDC_GROUPINSERT     1107
+#define IDC_BTNIMAGE        1108
+#define IDC_BTNTEXT         1109
+#define IDC_BTNFRAME        1110
+#define IDC_BTNLINE         1111
+#define IDC_BTNSHADOW       1112
+
+// Page "Preview Google AdSense": five buttons, then their five swatches, in kind order
+#define IDC_PNLPREVIEW      1200
+#define IDC_BTNBORDERCOLOR  1201
+#define IDC_BTNBGCOLOR      1202
+#define IDC_BTNTITLECOLOR   1203
+#define IDC_BTNTEXTCOLOR    1204
+#define IDC_BTNURLCOLOR     1205
+#define IDC_PNLBORDERCOLOR  1211
+#define IDC_PNLBGCOLOR      1212
+#define IDC_PNLTITLECOLOR   1213
+#define IDC_PNLTEXTCOLOR    1214
+#define IDC_PNLURLCOLOR     1215
+
+// Page "Google AdSense Code"
+#define IDC_MEMCODE         1300
+#define IDC_LBLPUBID        1301
+#define IDC_EDTPUBID        1302
+#define IDC_LBLCHANNELID    1303
+#define IDC_EDTCHANNELID    1304
+#define IDC_BTNCOPY         1305
+#define IDC_BTNSAVE         1306
+
+// Menu commands
+#define IDM_FILE_NEW        40001
+#define IDM_FILE_OPEN       40002
+#define IDM_FILE_SAVE       40003
+#define IDM_FILE_SAVEAS     40004
+#define IDM_FILE_EXPORT     40005
+#define IDM_FILE_HTML       40006
+#define IDM_FILE_EXIT       40007
+#define IDM_EDIT_NEWIMAGE   40010
+#define IDM_EDIT_NEWTEXT    40011
+#define IDM_EDIT_NEWLINE    40012
+#define IDM_EDIT_NEWSHADOW  40013
+#define IDM_EDIT_NEWFRAME   40014
+#define IDM_VIEW_EDITOR     40020
+#define IDM_VIEW_PREVIEW    40021
+#define IDM_VIEW_CODE       40022
+#define IDM_TOOL_OPTION     40030
+#define IDM_HELP_CONTENT    40040
+#define IDM_HELP_WEB        40041
+#define IDM_HELP_ABOUT      40042
 
 // ---- Wizard, options, about ----
 #define IDD_OPTION              300

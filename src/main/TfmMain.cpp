@@ -1,7 +1,48 @@
 #include "main/TfmMain.h"
+
+#include <commctrl.h>
+#include <stdio.h>
+#include <string.h>
+
+#include "AdPreview.h"
+#include "AdTemplate/AdSenseTemplate.h"
+#include "PictraUtil.h"
+#include "dialog/Prompts.h"
+#include "main/MainLayout.h"
 #include "resource.h"
 
 const char *const TfmMain::ClassName = "TfmMain";
+
+namespace {
+
+const char *const kDesignCaption = "Ornamo  ";
+
+// A canvas over its panel's client area, showing the template. Once its window exists the
+// canvas belongs to it; when the window fails nothing is left behind and the answer is null.
+template <class TCanvas>
+TCanvas *CreateCanvasIn(HWND hPanel, AdSenseTemplate *pTemplate)
+{
+    auto *pCanvas = new TCanvas;
+    pCanvas->SetTemplate(pTemplate);
+    RECT rc;
+    GetClientRect(hPanel, &rc);
+    if (!pCanvas->Create(hPanel, &rc)) {
+        delete pCanvas;
+        return nullptr;
+    }
+    pCanvas->UpdateScrollBars();
+    return pCanvas;
+}
+
+}  // namespace
+
+TfmMain::TfmMain() : m_editCommands(this) {}
+
+TfmMain::~TfmMain()
+{
+    if (m_hWnd)
+        DestroyWindow(m_hWnd);
+}
 
 HWND TfmMain::Create(HINSTANCE hInstance)
 {
@@ -17,12 +58,21 @@ HWND TfmMain::Create(HINSTANCE hInstance)
         if (!RegisterClassExA(&wc))
             return nullptr;
     }
+    m_hInstance = hInstance;
     HMENU hMenu = LoadMenuA(hInstance, MAKEINTRESOURCEA(IDR_MAINMENU));
-    HWND hWnd = CreateWindowExA(0, ClassName, "Ornamo", WS_OVERLAPPEDWINDOW,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 1000, 700,
-                                nullptr, hMenu, hInstance, this);
-    if (!hWnd && hMenu)
-        DestroyMenu(hMenu);
+    HWND hWnd = CreateWindowExA(WS_EX_CONTROLPARENT, ClassName, kDesignCaption,
+                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                                CW_USEDEFAULT, mainlayout::kMinWindowWidth,
+                                mainlayout::kMinWindowHeight, nullptr, hMenu, hInstance, this);
+    if (!hWnd) {
+        if (hMenu)
+            DestroyMenu(hMenu);
+        return nullptr;
+    }
+    // The smallest size depends on the frame and the controls, known only now.
+    SIZE size = GetMinimumSize();
+    SetWindowPos(hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+    CenterOnDesktop();
     return hWnd;
 }
 
@@ -47,25 +97,166 @@ LRESULT CALLBACK TfmMain::WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPa
 
 LRESULT TfmMain::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (HandleIdEditExit(msg, wParam))
+        return 0;
     switch (msg) {
+    case WM_CREATE:
+        return FormCreate() ? 0 : -1;
+    case WM_SIZE:
+        LayoutFrame();
+        return 0;
+    case WM_GETMINMAXINFO: {
+        auto *pInfo = reinterpret_cast<MINMAXINFO *>(lParam);
+        if (m_hTabs) {
+            SIZE size = GetMinimumSize();
+            pInfo->ptMinTrackSize.x = size.cx;
+            pInfo->ptMinTrackSize.y = size.cy;
+        }
+        return 0;
+    }
+    case WM_PAINT:
+        PaintTopPanel();
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        if (HBRUSH hBrush = OnControlColor(reinterpret_cast<HDC>(wParam),
+                                           reinterpret_cast<HWND>(lParam)))
+            return reinterpret_cast<LRESULT>(hBrush);
+        break;
     case WM_COMMAND:
-        OnCommand(LOWORD(wParam));
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_NOTIFY: {
+        auto *pHeader = reinterpret_cast<NMHDR *>(lParam);
+        if (pHeader->hwndFrom == m_hTabs && pHeader->code == TCN_SELCHANGE)
+            spMainChange();
+        return 0;
+    }
+    case WM_TIMER:
+        tmMainTimer();
+        return 0;
+    case WM_CLOSE:
+        if (FormCloseQuery())
+            DestroyWindow(m_hWnd);
+        return 0;
+    // Log-off and shutdown: the same question as a close, and the same tear-down.
+    case WM_QUERYENDSESSION:
+        return FormCloseQuery() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+        if (wParam)
+            DestroyWindow(m_hWnd);
         return 0;
     case WM_DESTROY:
+        FormDestroy();
         PostQuitMessage(0);
         return 0;
     }
     return DefWindowProcA(m_hWnd, msg, wParam, lParam);
 }
 
-void TfmMain::OnCommand(int id)
+bool TfmMain::FormCreate()
 {
-    switch (id) {
-    case IDM_FILE_EXIT: miExitClick(); break;
-    }
+    FStarted = false;
+    // The pages come first: the frame's buttons take their font.
+    return CreatePages() && CreateFrameControls() && InitMainWindow();
 }
 
-void TfmMain::miExitClick()
+bool TfmMain::InitMainWindow()
 {
-    PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+    CreateFolders();
+    CreateImageLibraryBinding();
+    LoadSettings(FSettings, GetSettingsPath());
+    FTemplate = new AdSenseTemplate;
+    FillAdFormatList();
+
+    FAdEdit = CreateCanvasIn<AdEdit>(Control(IDC_PNLEDIT), FTemplate);
+    FAdPreview = CreateCanvasIn<AdPreview>(Control(IDC_PNLPREVIEW), FTemplate);
+    if (!FAdEdit || !FAdPreview)
+        return false;
+    FAdEdit->SetOwner(this);
+    ShowAdColors();
+    return true;
+}
+
+void TfmMain::FormDestroy()
+{
+    SaveSettings(FSettings, GetSettingsPath());
+    // The canvases still hold the template: they go first, with their windows.
+    for (HWND &hPage : m_hPages) {
+        if (hPage)
+            DestroyWindow(hPage);
+        hPage = nullptr;
+    }
+    FAdEdit = nullptr;
+    FAdPreview = nullptr;
+    delete FTemplate;
+    FTemplate = nullptr;
+    delete m_pPictra;
+    m_pPictra = nullptr;
+}
+
+void TfmMain::RefreshViews()
+{
+    if (!FTemplate)
+        return;
+    if (FAdEdit) {
+        FAdEdit->UpdateScrollBars();
+        FAdEdit->Refresh();
+    }
+    if (FAdPreview) {
+        FAdPreview->UpdateScrollBars();
+        FAdPreview->Refresh();
+    }
+    UpdateCaption();
+    ShowCode();
+    SyncAdIds(false);
+    ShowAdFormat();
+}
+
+void TfmMain::UpdateCaption()
+{
+    if (!FTemplate || !m_hWnd)
+        return;
+    char szCaption[MAX_PATH + 32];
+    snprintf(szCaption, sizeof(szCaption), "Ornamo - [%s]%s", FTemplate->GetFilePath(),
+             FTemplate->IsModified() ? " * " : "");
+    // Every drag step asks for the caption: redrawing an unchanged title bar each time
+    // would cost more than the step itself.
+    char szShown[sizeof(szCaption)] = {};
+    GetWindowTextA(m_hWnd, szShown, sizeof(szShown));
+    if (strcmp(szShown, szCaption) != 0)
+        SetWindowTextA(m_hWnd, szCaption);
+}
+
+void TfmMain::SetModified(bool bModified, bool bUpdateCaption)
+{
+    if (!FTemplate)
+        return;
+    FTemplate->SetModified(bModified);
+    if (bUpdateCaption)
+        UpdateCaption();
+}
+
+bool TfmMain::QuerySaveChanges()
+{
+    CommitPendingIds();
+    if (!FTemplate || !FTemplate->IsModified())
+        return true;
+    const int nAnswer = prompts::MessageF(
+        m_hWnd, "Confirmation", MB_YESNOCANCEL | MB_ICONQUESTION,
+        "The AdSense Template File \"%s\" was modified, do you want to save it before exit?",
+        FTemplate->GetFilePath());
+    if (nAnswer == IDNO)
+        return true;
+    if (nAnswer != IDYES)
+        return false;
+    // Going on after a cancelled or failed save would lose the changes.
+    return SaveTemplate() && !FTemplate->IsModified();
+}
+
+bool TfmMain::FormCloseQuery()
+{
+    if (!FStarted)
+        return true;
+    return QuerySaveChanges();
 }

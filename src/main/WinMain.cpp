@@ -3,22 +3,31 @@
 
 #include "main/TfmMain.h"
 
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow)
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
 {
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
 
+    // The task bar shows the window's own title, "Ornamo" until the first template.
     TfmMain mainWindow;
     HWND hWnd = mainWindow.Create(hInstance);
-    if (!hWnd)
+    if (!hWnd) {
+        MessageBoxA(nullptr, "Ornamo could not create its main window.", "Ornamo",
+                    MB_OK | MB_ICONERROR);
         return 1;
-    ShowWindow(hWnd, nCmdShow);
+    }
+    ShowWindow(hWnd, SW_SHOWMAXIMIZED);
     UpdateWindow(hWnd);
+    mainWindow.PostCreate();
 
+    // The pages are dialogs inside the window: Tab and the mnemonics move among their
+    // controls.
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (IsWindow(hWnd) && IsDialogMessageA(hWnd, &msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    return static_cast<int>(msg.wParam);
+    return 0;
 }

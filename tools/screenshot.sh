@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Takes a screenshot of the main window as a user first sees it, on a private Xvfb display.
+# Usage: tools/screenshot.sh <output.png> [width height [page]]
+#   page: edit (the default), preview or code, picked through the View menu's mnemonics.
+# Builds the program first; nothing started here outlives the script.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${ORNAMO_BUILD_DIR:-$root/build}
+out=${1:?usage: tools/screenshot.sh <output.png> [width height]}
+width=${2:-1280}
+height=${3:-800}
+page=${4:-edit}
+case "$out" in /*) ;; *) out="$PWD/$out" ;; esac
+
+cmake --build "$build" --target ornamo Pictra >/dev/null
+
+xvfb_pid=
+program_pid=
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" >/dev/null 2>&1 || true
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
+}
+trap cleanup EXIT
+
+display=120
+while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 "${width}x${height}x24" -nolisten tcp </dev/null >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
+export DISPLAY=":$display"
+
+. "$root/tools/wine-env.sh"
+ornamo_wine_env "$build" wineprefix-shot
+# Wine draws the frame and title bar itself when it manages no window manager's windows.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+(wineserver -p </dev/null >/dev/null 2>&1 &)
+
+# A fresh program folder each time: no wizard, no settings from an earlier run.
+program=$(mktemp -d "$build/shot-program.XXXXXX")
+cp "$build/program/ornamo.exe" "$build/program/Pictra.dll" "$program/"
+printf '[Common]\r\nStartup=0\r\n' >"$program/ornamo.ini"
+
+wine "$program/ornamo.exe" </dev/null >/dev/null 2>&1 &
+program_pid=$!
+# The first template appears about 400 ms after the window; give Wine time to paint.
+sleep "${ORNAMO_SHOT_DELAY:-4}"
+case "$page" in
+  preview) xdotool key --delay 200 alt+v p; sleep 1 ;;
+  code) xdotool key --delay 200 alt+v g; sleep 1 ;;
+esac
+import -window root "$out"
+echo "screenshot: $out"
+rm -rf "$program"
