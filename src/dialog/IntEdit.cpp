@@ -9,9 +9,6 @@ namespace intedit {
 namespace {
 
 const UINT_PTR kSubclassId = 0x4F524E49;  // "ORNI"
-// The field's range is also kept as a window property: MinGW's import library lacks
-// GetWindowSubclass, which comctl32 exports by ordinal only.
-const char *const kRangeProperty = "OrnamoIntEditRange";
 
 struct Range {
     int nMin;
@@ -85,7 +82,6 @@ LRESULT CALLBACK EditProc(HWND hEdit, UINT uMsg, WPARAM wParam, LPARAM lParam, U
     case WM_NCDESTROY:
         RemovePropA(hEdit, kRangeProperty);
         RemoveWindowSubclass(hEdit, EditProc, kSubclassId);
-        RemovePropA(hEdit, kRangeProperty);
         delete pRange;
         break;
     }

@@ -18,8 +18,9 @@ std::string NewTemplateTitle(const std::string &programFolder)
 const char kWizardTitle[] = "Ornamo Wizard";
 
 // Long enough for a cold Wine start on a busy machine, short enough to notice a hang.
-const DWORD kWindowTimeoutMs = 8000;
-const DWORD kExitTimeoutMs = 5000;
+// Generous: a loaded machine starts a Wine process slowly, and a pass costs no more.
+const DWORD kWindowTimeoutMs = 20000;
+const DWORD kExitTimeoutMs = 10000;
 
 struct WindowSearch {
     DWORD pid = 0;
@@ -86,7 +87,10 @@ protected:
         std::string seen;
         for (const std::string &s : search.seen)
             seen += "\n  \"" + s + "\"";
-        ADD_FAILURE() << "no window titled \"" << title << "\"; the program shows:" << seen;
+        DWORD dwExit = STILL_ACTIVE;
+        GetExitCodeProcess(m_process.hProcess, &dwExit);
+        ADD_FAILURE() << "no window titled \"" << title << "\"; the program shows:" << seen
+                      << (dwExit == STILL_ACTIVE ? "" : "\nit has ended with code " + std::to_string(dwExit));
         return nullptr;
     }
     // A close as the user makes it; the program must end by itself with exit code 0.
@@ -123,6 +127,9 @@ TEST_F(ProgramStart, WithoutTheWizardShowsANewTemplateAndClosesCleanly)
     HWND hMain = WaitForWindow(NewTemplateTitle(m_folder));
     ASSERT_NE(nullptr, hMain);
     CloseAndExpectCleanExit(hMain);
+    // The start made the program's folders.
+    const DWORD dwAttr = GetFileAttributesA((m_folder + "Temp").c_str());
+    EXPECT_TRUE(dwAttr != INVALID_FILE_ATTRIBUTES && (dwAttr & FILE_ATTRIBUTE_DIRECTORY));
 }
 
 TEST_F(ProgramStart, WithTheWizardShowsItFirst)
