@@ -181,6 +181,9 @@ bool PictureCache::DrawFirstTime(PictraUtil *pUtil, const char *szFile, HDC hDC,
     MakeRoom((long long)fresh.nWidth * fresh.nHeight);
     fresh.nLastUse = ++m_nClock;
     m_entries.push_back(fresh);
+    // Copying the new bitmap costs less than playing the recording a second time.
+    if (m_entries.back().hBitmap)
+        return DrawEntry(pUtil, m_entries.back(), hDC, x, y);
     return recording.PlayAt(hDC, x, y);
 }
 
