@@ -50,9 +50,8 @@ private:
     decltype(&Pictra_AlphaImageOnDC) m_pAlphaImageOnDC = nullptr;
     decltype(&Pictra_CaptureDCtoJPEG) m_pCaptureDCtoJPEG = nullptr;
     // Every name MakeTempFileName claimed and still holds, in order: the only files the end
-    // of the run deletes. Held in place rather than as strings: a name costs no allocation
-    // of its own, so reading a template takes no memory that its copies' lifetime would not
-    // explain.
+    // of the run deletes. Held in place rather than as strings, so that claiming a name
+    // costs no allocation of its own.
     struct TempName {
         char sz[MAX_PATH];
     };
