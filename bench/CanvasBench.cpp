@@ -23,17 +23,16 @@ using bench::Now;
 using bench::WritePicture;
 
 struct PictureSpec {
-    const char *szName;
     int x, y, w, h;
     bool bPng;
 };
 
 const PictureSpec kPictures[] = {
-    {"bench1.jpg", 0, 120, 728, 90, false},
-    {"bench2.png", 20, 230, 300, 250, true},
-    {"bench3.jpg", 340, 230, 200, 200, false},
-    {"bench4.png", 560, 230, 160, 300, true},
-    {"bench5.jpg", 750, 20, 234, 400, false},
+    {0, 120, 728, 90, false},
+    {20, 230, 300, 250, true},
+    {340, 230, 200, 200, false},
+    {560, 230, 160, 300, true},
+    {750, 20, 234, 400, false},
 };
 
 LPARAM Client(int tx, int ty)
@@ -54,10 +53,11 @@ int main()
         std::printf("Pictra.dll not found beside the benchmark: nothing measured\n");
         return 1;
     }
-    const std::string folder = bench::Folder();
+    // Picture objects draw only copies the program made in its Temp folder.
+    CreateDirectoryA((bench::Folder() + "Temp").c_str(), nullptr);
     std::vector<std::string> files;
     for (const PictureSpec &p : kPictures) {
-        files.push_back(folder + p.szName);
+        files.push_back(binding.MakeTempFileName(p.bPng ? ".png" : ".jpg"));
         if (!WritePicture(files.back(), p.w, p.h, p.bPng)) {
             std::printf("could not write %s\n", files.back().c_str());
             return 1;

@@ -11,6 +11,7 @@
 #include "AdPreview.h"
 #include "AdTemplate/AdObjects.h"
 #include "AdTemplate/AdSenseTemplate.h"
+#include "PictraUtil.h"
 #include "BenchSupport.h"
 #include "main/TfmMain.h"
 
@@ -51,13 +52,17 @@ RECT PicturePlace(int i)
     return RECT{x, y, x + 140, y + 140};
 }
 
+// The pictures are made as the program's own copies in Temp: only those are embedded.
 std::string WriteTemplateWithPictures(const std::string &folder)
 {
+    PictraUtil *pBinding = PictraUtil::Get();
+    if (!pBinding)
+        return "";
     AdSenseTemplate tpl;
     tpl.New();
     for (int i = 0; i < kPictureCount; ++i) {
-        const std::string file = folder + "mainbench" + std::to_string(i) + (i % 2 ? ".png" : ".jpg");
-        if (!bench::WritePicture(file, 140, 140, i % 2 != 0))
+        const std::string file = pBinding->MakeTempFileName(i % 2 ? ".png" : ".jpg");
+        if (file.empty() || !bench::WritePicture(file, 140, 140, i % 2 != 0))
             return "";
         auto *pImage = new Pictra;
         pImage->SetFile(file.c_str());

@@ -12,13 +12,14 @@
 #include "FCImageDraw.h"
 #include "FCImageHandleFactory_Gdiplus.h"
 #include "FCObjImage.h"
+#include "PictraExports.h"
 
 namespace {
 
 using bench::TimePerCall;
 
-typedef unsigned char (*DrawImageOnDCFn)(const char *, HDC, int, int);
-typedef unsigned char (*GetImageSizeFn)(const char *, int *);
+typedef decltype(&Pictra_DrawImageOnDC) DrawImageOnDCFn;
+typedef decltype(&Pictra_GetImageSize) GetImageSizeFn;
 
 std::string ExeFolder()
 {

@@ -51,18 +51,25 @@ bool AdEdit::Create(HWND hParent, const RECT *prc)
     return canvas::CreateCanvasWindow(ClassName, hParent, prc, this) != nullptr;
 }
 
-void AdEdit::Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+bool AdEdit::Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT *plResult)
 {
     if (DispatchCommon(hWnd, uMsg, wParam, lParam))
-        return;
+        return false;
     switch (uMsg) {
     case WM_LBUTTONDOWN: OnLButtonDown(wParam, lParam); break;
     case WM_LBUTTONUP: OnLButtonUp(wParam, lParam); break;
     case WM_LBUTTONDBLCLK: OnLButtonDblClk(wParam, lParam); break;
     case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); break;
     case WM_CAPTURECHANGED: OnCaptureChanged(reinterpret_cast<HWND>(lParam)); break;
+    case WM_SETCURSOR:
+        if (OnSetCursor(LOWORD(lParam))) {
+            *plResult = TRUE;
+            return true;
+        }
+        break;
     default: break;
     }
+    return false;
 }
 
 void AdEdit::Paint(HDC hDC, const RECT &rcClient)
@@ -136,13 +143,32 @@ void AdEdit::OnLButtonDown(WPARAM, LPARAM lParam)
     }
 }
 
+// Windows asks for the cursor before every mouse move over the client area (not while the
+// mouse is captured, when the drag's cursor stays). Answering here, and not letting
+// DefWindowProcA put the class cursor back first, keeps the cursor from flickering.
+bool AdEdit::OnSetCursor(UINT nHitTest)
+{
+    if (nHitTest != HTCLIENT)
+        return false;  // the scroll bars and the border keep their own cursors
+    int nHitCode = m_nDragMode;
+    if (!m_bButtonDown) {
+        POINT p;
+        GetCursorPos(&p);
+        ScreenToClient(m_hWnd, &p);
+        AdObj *pObj = HitTestObject(p);
+        nHitCode = pObj ? HitTestHandle(pObj, p) : canvas::HIT_NONE;
+    }
+    SetDragCursor(nHitCode);
+    return true;
+}
+
 void AdEdit::OnMouseMove(WPARAM, LPARAM lParam)
 {
     const POINT p = PointFromLParam(lParam);
     if (!m_bButtonDown) {
+        // The cursor itself is set on WM_SETCURSOR.
         AdObj *pObj = HitTestObject(p);
         m_nDragMode = pObj ? HitTestHandle(pObj, p) : canvas::HIT_NONE;
-        SetDragCursor(m_nDragMode);
     } else if (m_nDragMode != canvas::HIT_NONE && m_pTemplate) {
         Drag(m_pTemplate->GetCurrent(), p);
     }

@@ -59,7 +59,7 @@ protected:
 private:
     template <class TCanvas>
     friend LRESULT CALLBACK canvas::CanvasWndProc(HWND, UINT, WPARAM, LPARAM);
-    void Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+    bool Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT *plResult);
 
     void Paint(HDC hDC, const RECT &rcClient) override;
     POINT ToTemplate(POINT ptClient) const;
@@ -67,6 +67,7 @@ private:
     int HitTestHandle(AdObj *pObj, POINT ptClient);
     void Drag(AdObj *pObj, POINT ptClient);
     void SetDragCursor(int nHitCode);
+    bool OnSetCursor(UINT nHitTest);
     void OnCaptureChanged(HWND hNewCapture);
 
     HPEN m_hRulerPen = nullptr;

@@ -15,10 +15,12 @@ bool AdPreview::Create(HWND hParent, const RECT *prc)
     return canvas::CreateCanvasWindow(ClassName, hParent, prc, this) != nullptr;
 }
 
-void AdPreview::Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+bool AdPreview::Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT *)
 {
-    // Scrolling and painting only: the preview ignores the mouse.
+    // Scrolling and painting only: the preview ignores the mouse, and its class cursor is
+    // the one it shows.
     DispatchCommon(hWnd, uMsg, wParam, lParam);
+    return false;
 }
 
 void AdPreview::Paint(HDC hDC, const RECT &rcClient)

@@ -26,6 +26,6 @@ public:
 private:
     template <class TCanvas>
     friend LRESULT CALLBACK canvas::CanvasWndProc(HWND, UINT, WPARAM, LPARAM);
-    void Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+    bool Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT *plResult);
     void Paint(HDC hDC, const RECT &rcClient) override;
 };

@@ -1,7 +1,6 @@
 #include "PictraUtil.h"
 #include "misc/WinUtil.h"
 
-#include <shellapi.h>
 #include <cstdio>
 #include <cstring>
 
@@ -39,6 +38,12 @@ bool IsPlainExtension(const char *szExt)
     return true;
 }
 
+template <class F>
+void LookUp(HMODULE hModule, const char *szName, F *pfn)
+{
+    *pfn = reinterpret_cast<F>(reinterpret_cast<void *>(GetProcAddress(hModule, szName)));
+}
+
 }  // namespace
 
 PictraUtil::PictraUtil()
@@ -53,54 +58,48 @@ PictraUtil::PictraUtil()
     m_hModule = LoadLibraryA(szPath);
     if (!m_hModule)
         return;
-    m_bLoaded = true;
 
-    m_pIsValidImage = reinterpret_cast<IsValidImageFn>(
-        reinterpret_cast<void *>(GetProcAddress(m_hModule, "Pictra_IsValidImage")));
-    m_pGetImageSize = reinterpret_cast<GetImageSizeFn>(
-        reinterpret_cast<void *>(GetProcAddress(m_hModule, "Pictra_GetImageSize")));
-    m_pDrawImageOnDC = reinterpret_cast<DrawImageOnDCFn>(
-        reinterpret_cast<void *>(GetProcAddress(m_hModule, "Pictra_DrawImageOnDC")));
-    m_pAlphaImageOnDC = reinterpret_cast<AlphaImageOnDCFn>(
-        reinterpret_cast<void *>(GetProcAddress(m_hModule, "Pictra_AlphaImageOnDC")));
-    m_pCaptureDCtoJPEG = reinterpret_cast<CaptureDCtoJPEGFn>(
-        reinterpret_cast<void *>(GetProcAddress(m_hModule, "Pictra_CaptureDCtoJPEG")));
-
-    // A library without all five is not the one we know: none of it is called. The loaded
-    // flag stays set, as the file itself was there.
-    if (!m_pIsValidImage || !m_pGetImageSize || !m_pDrawImageOnDC || !m_pAlphaImageOnDC ||
-        !m_pCaptureDCtoJPEG) {
-        FreeLibrary(m_hModule);
-        m_hModule = nullptr;
-        m_pIsValidImage = nullptr;
-        m_pGetImageSize = nullptr;
-        m_pDrawImageOnDC = nullptr;
-        m_pAlphaImageOnDC = nullptr;
-        m_pCaptureDCtoJPEG = nullptr;
-    }
+    LookUp(m_hModule, "Pictra_IsValidImage", &m_pIsValidImage);
+    LookUp(m_hModule, "Pictra_GetImageSize", &m_pGetImageSize);
+    LookUp(m_hModule, "Pictra_DrawImageOnDC", &m_pDrawImageOnDC);
+    LookUp(m_hModule, "Pictra_AlphaImageOnDC", &m_pAlphaImageOnDC);
+    LookUp(m_hModule, "Pictra_CaptureDCtoJPEG", &m_pCaptureDCtoJPEG);
+    // A library without all five is not the one we know: none of it is called, and the
+    // program is told, so that the user hears why pictures stay blank.
+    m_bLoaded = m_pIsValidImage && m_pGetImageSize && m_pDrawImageOnDC && m_pAlphaImageOnDC &&
+                m_pCaptureDCtoJPEG;
+    if (!m_bLoaded)
+        Unload();
 }
 
 PictraUtil::~PictraUtil()
 {
     if (s_pInstance == this)
         s_pInstance = nullptr;
-    if (m_hModule) {
-        FreeLibrary(m_hModule);
-        m_hModule = nullptr;
-    }
+    Unload();
+    DeleteOwnTempFiles();
+}
 
-    // Two terminating zeros: the source is a list of names. FOF_FILESONLY keeps subfolders.
-    char szPattern[MAX_PATH + 1] = {};
-    if (!FormatPath(szPattern, MAX_PATH, "%s%s\\*.*", GetProgramFolder(), "Temp"))
-        return;
-    szPattern[strlen(szPattern) + 1] = '\0';
-    SHFILEOPSTRUCTA op = {};
-    op.hwnd = nullptr;
-    op.wFunc = FO_DELETE;
-    op.pFrom = szPattern;
-    op.pTo = nullptr;
-    op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_FILESONLY | FOF_NOERRORUI;
-    SHFileOperationA(&op);
+void PictraUtil::Unload()
+{
+    if (m_hModule)
+        FreeLibrary(m_hModule);
+    m_hModule = nullptr;
+    m_pIsValidImage = nullptr;
+    m_pGetImageSize = nullptr;
+    m_pDrawImageOnDC = nullptr;
+    m_pAlphaImageOnDC = nullptr;
+    m_pCaptureDCtoJPEG = nullptr;
+}
+
+// Another copy of the program may be running beside this one with its pictures in the same
+// Temp folder, so only the names this run claimed go; anything else there, and every
+// subfolder, is left alone. (DeleteFileA refuses folders.)
+void PictraUtil::DeleteOwnTempFiles()
+{
+    for (const TempName &name : m_ownTempFiles)
+        DeleteFileA(name.sz);
+    m_ownTempFiles.clear();
 }
 
 PictraUtil *PictraUtil::Get()
@@ -156,15 +155,41 @@ const char *PictraUtil::MakeTempFileName(const char *ext)
                                    FILE_ATTRIBUTE_NORMAL, nullptr);
         if (hFile != INVALID_HANDLE_VALUE) {
             CloseHandle(hFile);
+            TempName name;
+            strcpy(name.sz, szName);
+            m_ownTempFiles.push_back(name);
         } else {
             DWORD dwErr = GetLastError();
             if (dwErr == ERROR_FILE_EXISTS || dwErr == ERROR_ALREADY_EXISTS)
                 continue;  // taken by someone else in between
             // No Temp folder or no right to write there: the name is still handed out, and
-            // whoever writes it will find out.
+            // whoever writes it will find out. It is not ours, as nothing of ours is there.
         }
         strcpy(s_szTempName, szName);
         return s_szTempName;
     }
     return s_szTempName;
+}
+
+bool PictraUtil::IsOwnTempFile(const char *szFile) const
+{
+    if (!szFile || !szFile[0])
+        return false;
+    for (const TempName &name : m_ownTempFiles)
+        if (_stricmp(name.sz, szFile) == 0)
+            return true;
+    return false;
+}
+
+void PictraUtil::DeleteTempFile(const char *szFile)
+{
+    if (!szFile)
+        return;
+    for (auto it = m_ownTempFiles.begin(); it != m_ownTempFiles.end(); ++it) {
+        if (_stricmp(it->sz, szFile) == 0) {
+            DeleteFileA(it->sz);
+            m_ownTempFiles.erase(it);
+            return;
+        }
+    }
 }

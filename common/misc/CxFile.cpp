@@ -289,10 +289,14 @@ void CxFile::NoteCreatedFile(const char *szPath)
         m_createdFiles.emplace_back(szPath);
 }
 
-void CxFile::DeleteCreatedFiles()
+void CxFile::DeleteCreatedFiles(void (*pfnDelete)(const char *szPath))
 {
-    for (const std::string &path : m_createdFiles)
-        DeleteFileA(path.c_str());
+    for (const std::string &path : m_createdFiles) {
+        if (pfnDelete)
+            pfnDelete(path.c_str());
+        else
+            DeleteFileA(path.c_str());
+    }
     ForgetCreatedFiles();
 }
 

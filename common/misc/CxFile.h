@@ -58,7 +58,9 @@ public:
     // Files made while reading (unpacked pictures) are remembered, so that a reader that
     // gives up on a damaged file can take them back with it.
     void NoteCreatedFile(const char *szPath);
-    void DeleteCreatedFiles();
+    // Deletes them with pfnDelete when given (a caller that also keeps a record of them),
+    // else with DeleteFileA.
+    void DeleteCreatedFiles(void (*pfnDelete)(const char *szPath) = nullptr);
     void ForgetCreatedFiles();
 
 private:

@@ -47,8 +47,10 @@ bool Pictra::Draw(HDC hDC, bool bNoOutline)
     // The picture paints over the outline wherever it covers it.
     if (!bNoOutline)
         DrawOutline(hDC, m_bSelected);
-    const RECT r = GetDrawRect(this);
-    DrawPictureFile(m_szFile, hDC, r.left, r.top);
+    if (HasOwnCopy()) {
+        const RECT r = GetDrawRect(this);
+        DrawPictureFile(m_szFile, hDC, r.left, r.top);
+    }
     return true;
 }
 

@@ -136,7 +136,7 @@ bool UnpackPicture(CxFile *pFile, DWORD dwSize, const char *szExt, char (&szPath
     if (bWritten)
         strcpy(szPath, szTemp);
     else
-        DeleteFileA(szTemp);
+        pUtil->DeleteTempFile(szTemp);
     return true;
 }
 
@@ -209,9 +209,11 @@ bool Pictra::Save(CxFile *pFile)
         return false;
 
     // A picture that cannot be read (deleted, empty, beyond what a size field holds) is
-    // stored as an empty block: the rest of the template stays readable.
+    // stored as an empty block: the rest of the template stays readable. So is a path that
+    // names no copy of ours: it came from a template file, and embedding it would carry
+    // whatever file it names into the next template the user hands on.
     CxFile picture;
-    long long nSize = picture.Open(m_szFile, "rb") ? picture.GetRemaining() : 0;
+    long long nSize = HasOwnCopy() && picture.Open(m_szFile, "rb") ? picture.GetRemaining() : 0;
     if (nSize <= 0 || nSize > 0x7FFFFFFF)
         nSize = 0;
     if (!pFile->WriteInt(static_cast<int>(nSize)))

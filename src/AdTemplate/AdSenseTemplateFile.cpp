@@ -6,6 +6,7 @@
 // save never destroys the previous file.
 #include "AdTemplate/AdSenseTemplate.h"
 #include "AdTemplate/AdObjects.h"
+#include "PictraUtil.h"
 #include "misc/CxFile.h"
 
 #include <cstring>
@@ -37,6 +38,13 @@ AdObj *NewObjectOfType(int nType)
     case OBJ_FRAME: return new AdFrame;
     default: return nullptr;
     }
+}
+
+// Only the binding names Temp copies, so only a binding can have made one.
+void DeleteTempCopy(const char *szPath)
+{
+    if (PictraUtil *pUtil = PictraUtil::Get())
+        pUtil->DeleteTempFile(szPath);
 }
 
 }  // namespace
@@ -98,8 +106,8 @@ bool AdSenseTemplate::Open(const char *szFile)
     }
     m_pFile->Close();
     if (!bOk) {
-        // Picture copies unpacked on the way are no one's now.
-        m_pFile->DeleteCreatedFiles();
+        // Picture copies unpacked on the way are no one's now, and their names go back.
+        m_pFile->DeleteCreatedFiles(DeleteTempCopy);
         return false;
     }
     m_pFile->ForgetCreatedFiles();

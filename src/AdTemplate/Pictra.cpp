@@ -1,4 +1,5 @@
 #include "AdTemplate/Pictra.h"
+#include "PictraUtil.h"
 #include "misc/WinUtil.h"
 
 Pictra::Pictra() : AdObj(OBJ_IMAGE), m_szFile{}, m_szExt{}, m_reserved{}
@@ -24,4 +25,10 @@ void Pictra::SetFile(const char *szFile)
 void Pictra::SetExt(const char *szExt)
 {
     CopyText(m_szExt, szExt);
+}
+
+bool Pictra::HasOwnCopy() const
+{
+    const PictraUtil *pUtil = PictraUtil::Get();
+    return pUtil && pUtil->IsOwnTempFile(m_szFile);
 }

@@ -1,9 +1,12 @@
 #include "AdTemplate/PictraDrawCache.h"
 
+#include "AdTemplate/AdSenseTemplate.h"
+#include "AdTemplate/Pictra.h"
+#include "AdTemplate/PictureRecording.h"
 #include "PictraUtil.h"
 #include "canvas/GdiScope.h"
 
-#include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,6 +24,11 @@ struct FileStamp {
     bool operator==(const FileStamp &o) const { return nSize == o.nSize && nWriteTime == o.nWriteTime; }
 };
 
+ULONGLONG Join(DWORD dwHigh, DWORD dwLow)
+{
+    return (static_cast<ULONGLONG>(dwHigh) << 32) | dwLow;
+}
+
 bool GetFileStamp(const char *szFile, FileStamp *pStamp)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -28,11 +36,44 @@ bool GetFileStamp(const char *szFile, FileStamp *pStamp)
         return false;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         return false;
-    pStamp->nSize = ((ULONGLONG)data.nFileSizeHigh << 32) | data.nFileSizeLow;
-    pStamp->nWriteTime =
-        ((ULONGLONG)data.ftLastWriteTime.dwHighDateTime << 32) | data.ftLastWriteTime.dwLowDateTime;
+    pStamp->nSize = Join(data.nFileSizeHigh, data.nFileSizeLow);
+    pStamp->nWriteTime = Join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime);
     return true;
 }
+
+// A picture file held open for reading while the library decodes it. Nobody can write it
+// meanwhile, so its stamp describes exactly what was decoded. A file that cannot be held
+// (another program has it open for writing, or without sharing: a virus scanner looking at a
+// fresh copy) is busy, not broken.
+class FileHold {
+public:
+    explicit FileHold(const char *szFile)
+        : m_hFile(CreateFileA(szFile, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr))
+    {
+    }
+    ~FileHold()
+    {
+        if (m_hFile != INVALID_HANDLE_VALUE)
+            CloseHandle(m_hFile);
+    }
+    FileHold(const FileHold &) = delete;
+    FileHold &operator=(const FileHold &) = delete;
+
+    // False when the file is not held.
+    bool GetStamp(FileStamp *pStamp) const
+    {
+        BY_HANDLE_FILE_INFORMATION info;
+        if (m_hFile == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(m_hFile, &info))
+            return false;
+        pStamp->nSize = Join(info.nFileSizeHigh, info.nFileSizeLow);
+        pStamp->nWriteTime = Join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime);
+        return true;
+    }
+
+private:
+    HANDLE m_hFile;
+};
 
 struct Entry {
     std::string strFile;
@@ -48,6 +89,7 @@ public:
     ~PictureCache() { Clear(); }
 
     bool Draw(PictraUtil *pUtil, const char *szFile, HDC hDC, int x, int y);
+    void KeepOnly(const std::set<std::string> &files);
     void Clear();
     int GetCount() const { return (int)m_entries.size(); }
 
@@ -55,7 +97,8 @@ private:
     Entry *Find(const char *szFile);
     void Remove(size_t nIndex);
     void MakeRoom(long long nPixels);
-    bool Build(PictraUtil *pUtil, const char *szFile, HDC hDC, const FileStamp &stamp, Entry *pEntry);
+    bool DrawFirstTime(PictraUtil *pUtil, const char *szFile, HDC hDC, int x, int y);
+    bool DrawEntry(PictraUtil *pUtil, const Entry &entry, HDC hDC, int x, int y);
 
     std::vector<Entry> m_entries;
     unsigned m_nClock = 0;
@@ -88,6 +131,13 @@ void PictureCache::Clear()
         Remove(m_entries.size() - 1);
 }
 
+void PictureCache::KeepOnly(const std::set<std::string> &files)
+{
+    for (size_t i = m_entries.size(); i-- > 0;)
+        if (!files.count(m_entries[i].strFile))
+            Remove(i);
+}
+
 void PictureCache::MakeRoom(long long nPixels)
 {
     for (;;) {
@@ -104,56 +154,50 @@ void PictureCache::MakeRoom(long long nPixels)
     }
 }
 
-// Lets the library draw the picture once into a bitmap of its own size. The library draws
-// every pixel of the picture opaque, so the copy is what a direct draw would give. False
-// only when a bitmap for a drawable picture cannot be had.
-bool PictureCache::Build(PictraUtil *pUtil, const char *szFile, HDC hDC, const FileStamp &stamp,
-                         Entry *pEntry)
+// Decodes the picture once, through a recording, and keeps what the library drew. The
+// library draws every pixel of the picture opaque, so the copy is what a direct draw would
+// give.
+bool PictureCache::DrawFirstTime(PictraUtil *pUtil, const char *szFile, HDC hDC, int x, int y)
 {
-    pEntry->strFile = szFile;
-    pEntry->stamp = stamp;
-    pEntry->nWidth = pEntry->nHeight = 0;
-    pEntry->hBitmap = nullptr;
-    pEntry->bDirect = false;
+    Entry fresh = {};
+    fresh.strFile = szFile;
+    FileHold hold(szFile);
+    if (!hold.GetStamp(&fresh.stamp))
+        return false;  // busy: nothing is remembered, so the next paint tries again
+    const PictureRecording recording(pUtil, szFile);
+    if (recording.IsDrawn()) {
+        if ((long long)recording.Width() * recording.Height() > MAX_ENTRY_PIXELS) {
+            fresh.bDirect = true;
+        } else {
+            fresh.hBitmap = recording.MakeBitmap(hDC);
+            // No memory for the copy now: drawn this once, and tried again next time.
+            if (!fresh.hBitmap)
+                return recording.PlayAt(hDC, x, y);
+            fresh.nWidth = recording.Width();
+            fresh.nHeight = recording.Height();
+        }
+    }
+    // An undrawable file stays remembered, so that it is not decoded on every paint.
+    MakeRoom((long long)fresh.nWidth * fresh.nHeight);
+    fresh.nLastUse = ++m_nClock;
+    m_entries.push_back(fresh);
+    // Copying the new bitmap costs less than playing the recording a second time.
+    if (m_entries.back().hBitmap)
+        return DrawEntry(pUtil, m_entries.back(), hDC, x, y);
+    return recording.PlayAt(hDC, x, y);
+}
 
-    int size[2] = {0, 0};
-    if (!pUtil->GetImageSize(szFile, size) || size[0] <= 0 || size[1] <= 0)
-        return true;  // remembered as undrawable
-    if ((long long)size[0] * size[1] > MAX_ENTRY_PIXELS) {
-        pEntry->bDirect = true;
-        return true;
-    }
-
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = size[0];
-    bi.bmiHeader.biHeight = -size[1];
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void *pBits = nullptr;
-    HBITMAP hBitmap = CreateDIBSection(hDC, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    if (!hBitmap)
+bool PictureCache::DrawEntry(PictraUtil *pUtil, const Entry &entry, HDC hDC, int x, int y)
+{
+    if (entry.bDirect)
+        return pUtil->DrawImageOnDC(entry.strFile.c_str(), hDC, x, y);
+    if (!entry.hBitmap)
         return false;
-    HDC hMemDC = CreateCompatibleDC(hDC);
-    if (!hMemDC) {
-        DeleteObject(hBitmap);
-        return false;
-    }
-    bool bDrawn;
-    {
-        canvas::SelectScope select(hMemDC, hBitmap);
-        bDrawn = pUtil->DrawImageOnDC(szFile, hMemDC, 0, 0);
-    }
-    DeleteDC(hMemDC);
-    if (!bDrawn) {
-        DeleteObject(hBitmap);
-        return true;
-    }
-    pEntry->nWidth = size[0];
-    pEntry->nHeight = size[1];
-    pEntry->hBitmap = hBitmap;
-    return true;
+    canvas::MemoryDC memDC(hDC);
+    if (!memDC.Get())
+        return pUtil->DrawImageOnDC(entry.strFile.c_str(), hDC, x, y);
+    canvas::SelectScope select(memDC.Get(), entry.hBitmap);
+    return BitBlt(hDC, x, y, entry.nWidth, entry.nHeight, memDC.Get(), 0, 0, SRCCOPY) != FALSE;
 }
 
 bool PictureCache::Draw(PictraUtil *pUtil, const char *szFile, HDC hDC, int x, int y)
@@ -161,36 +205,15 @@ bool PictureCache::Draw(PictraUtil *pUtil, const char *szFile, HDC hDC, int x, i
     FileStamp stamp;
     if (!GetFileStamp(szFile, &stamp))
         return false;
-
     Entry *pEntry = Find(szFile);
     if (pEntry && !(pEntry->stamp == stamp)) {
         Remove(pEntry - m_entries.data());
         pEntry = nullptr;
     }
-    if (!pEntry) {
-        Entry fresh;
-        if (!Build(pUtil, szFile, hDC, stamp, &fresh))
-            return pUtil->DrawImageOnDC(szFile, hDC, x, y);
-        MakeRoom((long long)fresh.nWidth * fresh.nHeight);
-        m_entries.push_back(fresh);
-        pEntry = &m_entries.back();
-    }
+    if (!pEntry)
+        return DrawFirstTime(pUtil, szFile, hDC, x, y);
     pEntry->nLastUse = ++m_nClock;
-    if (pEntry->bDirect)
-        return pUtil->DrawImageOnDC(szFile, hDC, x, y);
-    if (!pEntry->hBitmap)
-        return false;
-
-    HDC hMemDC = CreateCompatibleDC(hDC);
-    if (!hMemDC)
-        return pUtil->DrawImageOnDC(szFile, hDC, x, y);
-    bool bDrawn;
-    {
-        canvas::SelectScope select(hMemDC, pEntry->hBitmap);
-        bDrawn = BitBlt(hDC, x, y, pEntry->nWidth, pEntry->nHeight, hMemDC, 0, 0, SRCCOPY) != FALSE;
-    }
-    DeleteDC(hMemDC);
-    return bDrawn;
+    return DrawEntry(pUtil, *pEntry, hDC, x, y);
 }
 
 }  // namespace
@@ -201,6 +224,17 @@ bool DrawPictureFile(const char *szFile, HDC hDC, int x, int y)
     if (!pUtil || !hDC || !szFile || !szFile[0])
         return false;
     return TheCache().Draw(pUtil, szFile, hDC, x, y);
+}
+
+void ReleaseUnusedPictures(AdSenseTemplate *pTemplate)
+{
+    std::set<std::string> files;
+    if (pTemplate) {
+        for (AdObj *pObj = pTemplate->GetFirst(); pObj; pObj = pTemplate->GetNext())
+            if (pObj->GetType() == OBJ_IMAGE)
+                files.insert(static_cast<Pictra *>(pObj)->m_szFile);
+    }
+    TheCache().KeepOnly(files);
 }
 
 void ClearPictureCache()

@@ -3,6 +3,7 @@
 #include "AdTemplate/AdSense.h"
 #include "AdTemplate/AdSenseTemplate.h"
 #include "AdTemplate/AdDrawUtil.h"
+#include "AdTemplate/PictraDrawCache.h"
 #include "canvas/ScrollMath.h"
 
 namespace canvas {
@@ -108,6 +109,8 @@ void DrawTemplateObjects(AdSenseTemplate *pTemplate, HDC hDC, int nOffsetX, int 
 void DrawCanvasObjects(AdSenseTemplate *pTemplate, HDC hDC, int nOffsetX, int nOffsetY,
                        bool bNoOutline)
 {
+    // Every paint draws the whole template, so it knows every picture still in use.
+    ReleaseUnusedPictures(pTemplate);
     DrawTemplateObjects(pTemplate, hDC, nOffsetX, nOffsetY, bNoOutline);
     if (AdSense *pAdSense = pTemplate->GetAdSense()) {
         pAdSense->SetOffset(nOffsetX, nOffsetY);

@@ -11,8 +11,10 @@ namespace canvas {
 
 // The window procedure of a canvas class: the canvas object arrives as the creation
 // parameter and lives in the window's user data until WM_DESTROY, which hands the message
-// to the canvas, deletes it and clears the user data. Every message, handled or not, then
-// goes to DefWindowProcA. TCanvas::Dispatch(hWnd, message, wParam, lParam) handles them.
+// to the canvas, deletes it and clears the user data. TCanvas::Dispatch(hWnd, message,
+// wParam, lParam, &result) handles the messages; every message then goes to DefWindowProcA,
+// except the few a canvas answers itself (Dispatch true, with its result) because
+// DefWindowProcA would undo what the canvas did, as with WM_SETCURSOR.
 template <class TCanvas>
 LRESULT CALLBACK CanvasWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
@@ -21,14 +23,16 @@ LRESULT CALLBACK CanvasWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
         SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pcs->lpCreateParams));
     }
     auto *pCanvas = reinterpret_cast<TCanvas *>(GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+    LRESULT lResult = 0;
+    bool bAnswered = false;
     if (pCanvas) {
-        pCanvas->Dispatch(hWnd, uMsg, wParam, lParam);
+        bAnswered = pCanvas->Dispatch(hWnd, uMsg, wParam, lParam, &lResult);
         if (uMsg == WM_DESTROY) {
             delete pCanvas;
             SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
         }
     }
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    return bAnswered ? lResult : DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 
 // Registers a canvas window class once per program instance (no background brush: the
@@ -56,7 +60,8 @@ bool HandleScrollRequest(HWND hWnd, int nBar, WPARAM wParam, int nLineStep, int 
 void DrawTemplateObjects(AdSenseTemplate *pTemplate, HDC hDC, int nOffsetX, int nOffsetY,
                          bool bNoOutline);
 
-// DrawTemplateObjects, then the ad unit above everything: what both canvases show.
+// DrawTemplateObjects, then the ad unit above everything: what both canvases show. The
+// picture cache lets go of pictures the template no longer holds.
 void DrawCanvasObjects(AdSenseTemplate *pTemplate, HDC hDC, int nOffsetX, int nOffsetY,
                        bool bNoOutline);
 

@@ -46,9 +46,18 @@ INSTANTIATE_TEST_SUITE_P(
         LibraryCase{{"absent"}, "0", "0", "0 -1 -1", "0", "0"},
         LibraryCase{{"not_a_library", nullptr, "this is not a DLL"}, "0", "0", "0 -1 -1", "0",
                     "0"},
-        // Present but incomplete: released again, yet reported as loaded.
-        LibraryCase{{"one_export_missing", "fake_pictra_without_alpha.dll"}, "1", "0",
+        // Present but lacking one export: released again and reported as not loaded, so
+        // the user hears why pictures stay blank.
+        LibraryCase{{"without_IsValidImage", "fake_pictra_without_IsValidImage.dll"}, "0", "0",
                     "0 -1 -1", "0", "0"},
+        LibraryCase{{"without_GetImageSize", "fake_pictra_without_GetImageSize.dll"}, "0", "0",
+                    "0 -1 -1", "0", "0"},
+        LibraryCase{{"without_DrawImageOnDC", "fake_pictra_without_DrawImageOnDC.dll"}, "0",
+                    "0", "0 -1 -1", "0", "0"},
+        LibraryCase{{"without_AlphaImageOnDC", "fake_pictra_without_AlphaImageOnDC.dll"}, "0",
+                    "0", "0 -1 -1", "0", "0"},
+        LibraryCase{{"without_CaptureDCtoJPEG", "fake_pictra_without_CaptureDCtoJPEG.dll"},
+                    "0", "0", "0 -1 -1", "0", "0"},
         // The stand-in answers 1 only to the exact arguments the probe passes.
         LibraryCase{{"all_exports", "fake_pictra_full.dll"}, "1", "1", "1 12 34", "1", "1"},
         // On the search path (the working folder) but not in the program folder.
@@ -99,27 +108,46 @@ TEST(Binding, TempNamesCountUpAndSkipNamesTakenByAnotherProgram)
     EXPECT_EQ(run.names[6], "") << "no stream of another file";
 }
 
-TEST(Binding, EmptiesTempFilesButKeepsSubfoldersAtTheEnd)
+TEST(Binding, DeletesOnlyItsOwnTempFilesAtTheEnd)
 {
     ProbeSetup setup{"temp_cleanup"};
     std::string folder = PrepareProbeFolder(setup);
     std::string temp = folder + "Temp\\";
-    ASSERT_TRUE(WriteFileBytes(temp + "left_by_a_crashed_run.jpg", "old"));
+    // Another copy of the program, still running, keeps its picture copies here too.
+    ASSERT_TRUE(WriteFileBytes(temp + "temp001.png", "theirs"));
+    ASSERT_TRUE(WriteFileBytes(temp + "left_by_another_run.jpg", "theirs"));
     ASSERT_TRUE(CreateDirectoryA((temp + "mine").c_str(), nullptr));
     ASSERT_TRUE(WriteFileBytes(temp + "mine\\keep.txt", "user's"));
     ASSERT_TRUE(WriteFileBytes(folder + "beside_temp.txt", "not in Temp"));
 
-    ProbeRun run = RunProbe(folder, "", {".png", ".bmp"});
+    ProbeRun run = RunProbe(folder, temp + "temp001.png", {".png", ".bmp"});
     ASSERT_TRUE(run.ok);
     ASSERT_EQ(run.names.size(), 2u);
 
-    EXPECT_FALSE(FileExists(temp + "left_by_a_crashed_run.jpg"));
     EXPECT_FALSE(FileExists(run.names[0]));
     EXPECT_FALSE(FileExists(run.names[1]));
+    EXPECT_EQ(ReadFileBytes(temp + "temp001.png"), "theirs");
+    EXPECT_EQ(ReadFileBytes(temp + "left_by_another_run.jpg"), "theirs");
     DWORD attr = GetFileAttributesA((temp + "mine").c_str());
     EXPECT_TRUE(attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY));
     EXPECT_TRUE(FileExists(temp + "mine\\keep.txt"));
     EXPECT_TRUE(FileExists(folder + "beside_temp.txt"));
+}
+
+TEST(Binding, OwnsOnlyTheNamesItClaimed)
+{
+    ProbeSetup setup{"temp_owner"};
+    std::string folder = PrepareProbeFolder(setup);
+    std::string temp = folder + "Temp\\";
+    ASSERT_TRUE(WriteFileBytes(temp + "temp001.png", "theirs"));
+    const std::string climbing = ".png\\..\\..\\escaped.png";
+    // The picture argument: a file of another program, named as our copies are named.
+    ProbeRun run = RunProbe(folder, temp + "temp001.png", {".png", climbing, ".gif"});
+    ASSERT_TRUE(run.ok);
+    ASSERT_EQ(run.names.size(), 3u);
+    EXPECT_EQ(run.names[0], temp + "temp002.png");
+    EXPECT_EQ(run.values["own"], "101") << "a refused name is no one's";
+    EXPECT_EQ(run.values["picture_own"], "0");
 }
 
 // A 12 x 34 24-bit picture, the smallest honest input for the real library.

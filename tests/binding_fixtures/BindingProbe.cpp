@@ -3,6 +3,7 @@
 // can set up each case without touching the folder of the other test programs.
 //
 // Usage: binding_probe.exe <picture file> [extension...]
+// Each extension is handed to MakeTempFileName.
 // Writes key=value lines to probe.txt beside itself, after the binding was destroyed.
 #include "PictraUtil.h"
 
@@ -55,8 +56,15 @@ int main(int argc, char **argv)
         DeleteObject(bmp);
         DeleteDC(dc);
 
-        for (int i = 2; i < argc; ++i)
-            put("name", util.MakeTempFileName(argv[i]));
+        // One flag per name: the binding counts it as its own copy.
+        std::string own;
+        for (int i = 2; i < argc; ++i) {
+            const std::string name = util.MakeTempFileName(argv[i]);
+            put("name", name);
+            own += flag(util.IsOwnTempFile(name.c_str()));
+        }
+        put("own", own);
+        put("picture_own", flag(util.IsOwnTempFile(picture)));
 
         {
             PictraUtil second;

@@ -78,9 +78,27 @@ void CanvasTest::MoveTo(int tx, int ty)
     SendMessageA(Canvas(), WM_MOUSEMOVE, m_bDown ? MK_LBUTTON : 0, At(tx, ty));
 }
 
+void CanvasTest::PointAt(int tx, int ty)
+{
+    const LPARAM lParam = At(tx, ty);
+    POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
+    ClientToScreen(Canvas(), &pt);
+    SetCursorPos(pt.x, pt.y);
+}
+
+LRESULT CanvasTest::AskCursor(UINT nHitTest)
+{
+    return SendMessageA(Canvas(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Canvas()),
+                        MAKELPARAM(nHitTest, WM_MOUSEMOVE));
+}
+
 void CanvasTest::Hover(int tx, int ty)
 {
     m_bDown = false;
+    // What Windows does for a real move: the pointer is there, the window is asked for the
+    // cursor, then the move arrives.
+    PointAt(tx, ty);
+    AskCursor(HTCLIENT);
     SendMessageA(Canvas(), WM_MOUSEMOVE, 0, At(tx, ty));
 }
 

@@ -44,7 +44,11 @@ protected:
     LPARAM At(int tx, int ty) const;
     void Press(int tx, int ty);
     void MoveTo(int tx, int ty);  // with the button down when pressed
-    void Hover(int tx, int ty);
+    // Puts the real pointer over a template point.
+    void PointAt(int tx, int ty);
+    // Sends WM_SETCURSOR for the pointer over the canvas, as Windows does before each move.
+    LRESULT AskCursor(UINT nHitTest);
+    void Hover(int tx, int ty);  // PointAt, AskCursor, then the move
     void Release(int tx, int ty);
     void DoubleClick(int tx, int ty);
     void Click(int tx, int ty)

@@ -33,6 +33,7 @@ protected:
     {
         ASSERT_TRUE(m_binding.IsLoaded()) << "Pictra.dll is not beside the test program";
         m_strFolder = testsupport::MakeScratchFolder("export");
+        CreateDirectoryA((testsupport::ExeFolder() + "Temp").c_str(), nullptr);
         ClearPictureCache();
     }
     void TearDown() override { ClearPictureCache(); }
@@ -91,7 +92,8 @@ TEST_F(RealLibrary, RememberedPicturesLookLikeTheFile)
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x)
             SetPixel(source.DC(), x, y, Stripes(x, y));
-    const std::string file = m_strFolder + "stripes.jpg";
+    // A copy as the program makes them: picture objects draw no other file.
+    const std::string file = m_binding.MakeTempFileName(".jpg");
     ASSERT_TRUE(m_binding.CaptureDCtoJPEG(source.DC(), 0, 0, 40, 30, file.c_str(), 90));
 
     PixelCanvas direct(100, 80), remembered(100, 80);

@@ -154,8 +154,7 @@ AdObj *NewOfKind(int nType)
 TEST(RecordLayout, EachKindWritesItsFieldsInFileOrder)
 {
     std::string folder = MakeScratchFolder("record_layout");
-    std::string picture = folder + "p.gif";
-    ASSERT_TRUE(WriteFileBytes(picture, "PIXELS"));
+    std::string picture = OwnPictureCopy(".gif", "PIXELS");
     for (const RecordCase &c : kCases) {
         SCOPED_TRACE(c.kind);
         std::unique_ptr<AdObj> pObj(c.make(picture));

@@ -64,6 +64,15 @@ std::string TempFolder()
     return ExeFolder() + "Temp\\";
 }
 
+std::string OwnPictureCopy(const std::string &ext, const std::string &bytes)
+{
+    PictraUtil *pUtil = PictraUtil::Get();
+    std::string path = pUtil ? pUtil->MakeTempFileName(ext.c_str()) : "";
+    EXPECT_FALSE(path.empty());
+    EXPECT_TRUE(WriteFileBytes(path, bytes));
+    return path;
+}
+
 std::string Int32(long long nValue)
 {
     unsigned v = static_cast<unsigned>(nValue);

@@ -12,6 +12,9 @@
 // (so pictures unpack into tests/bin/Temp, as they would into the program's Temp folder).
 
 std::string TempFolder();  // with a trailing backslash
+// A picture copy made as the program makes them: a Temp name claimed through the binding,
+// holding these bytes. Only such copies are embedded when a template is saved.
+std::string OwnPictureCopy(const std::string &ext, const std::string &bytes);
 
 // Encoded file values, to spell expected bytes out in a test.
 std::string Int32(long long nValue);

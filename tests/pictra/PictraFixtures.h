@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ArgbPng.h"
+#include "PictraExports.h"
 
 // Fixture tables name only the fields that matter; the rest start as zero.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -88,11 +89,11 @@ private:
 
 // Pictra.dll from the program folder, with its five exports looked up by name.
 struct PictraDll {
-    typedef unsigned char (*IsValidImageFn)(const char *);
-    typedef unsigned char (*GetImageSizeFn)(const char *, int *);
-    typedef unsigned char (*DrawImageOnDCFn)(const char *, HDC, int, int);
-    typedef unsigned char (*AlphaImageOnDCFn)(const char *, HDC, int, int, int, int, int);
-    typedef unsigned char (*CaptureDCtoJPEGFn)(HDC, int, int, int, int, const char *, int);
+    typedef decltype(&Pictra_IsValidImage) IsValidImageFn;
+    typedef decltype(&Pictra_GetImageSize) GetImageSizeFn;
+    typedef decltype(&Pictra_DrawImageOnDC) DrawImageOnDCFn;
+    typedef decltype(&Pictra_AlphaImageOnDC) AlphaImageOnDCFn;
+    typedef decltype(&Pictra_CaptureDCtoJPEG) CaptureDCtoJPEGFn;
 
     PictraDll();
     ~PictraDll();

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "AdTemplate/AdObjects.h"
+#include "AdTemplate/AdSenseTemplate.h"
 #include "AdTemplate/PictraDrawCache.h"
 #include "GdiCounter.h"
 #include "PictraUtil.h"
 #include "PixelCanvas.h"
 #include "RenderEnvironment.h"
+#include "canvas/CanvasWindow.h"
 
 namespace {
 
@@ -31,7 +33,7 @@ TEST(GdiCount, TheCounterSeesCreationAndDeletion)
 TEST(GdiCount, DrawingEveryKindTenThousandTimesKeepsTheCount)
 {
     ASSERT_NE(render::Binding(), nullptr);
-    const std::string picture = render::Scratch() + "count.bmp";
+    const std::string picture = render::OwnCopyName(".bmp");
     ASSERT_TRUE(WriteBmp(picture, 24, 16, Checker));
 
     PixelCanvas canvas(200, 200);
@@ -77,7 +79,7 @@ TEST(GdiCount, DrawingEveryKindTenThousandTimesKeepsTheCount)
 
 TEST(GdiCount, ObjectsReleaseTheirCachesAndTheCacheItsBitmaps)
 {
-    const std::string picture = render::Scratch() + "release.bmp";
+    const std::string picture = render::OwnCopyName(".bmp");
     ASSERT_TRUE(WriteBmp(picture, 8, 8, Checker));
     ClearPictureCache();
     const long before = gdicount::LiveObjects();
@@ -95,5 +97,44 @@ TEST(GdiCount, ObjectsReleaseTheirCachesAndTheCacheItsBitmaps)
         EXPECT_GT(gdicount::LiveObjects(), before);
     }
     ClearPictureCache();
+    EXPECT_EQ(gdicount::LiveObjects(), before);
+}
+
+TEST(GdiCount, PicturesNoLongerInTheTemplateGiveTheirBitmapsBack)
+{
+    ClearPictureCache();
+    AdSenseTemplate tpl;
+    tpl.New();
+    Pictra *pictures[3];
+    for (int i = 0; i < 3; ++i) {
+        const std::string file = render::OwnCopyName(".bmp");
+        ASSERT_TRUE(WriteBmp(file, 16 + i, 16, Checker));
+        pictures[i] = new Pictra;
+        pictures[i]->SetFile(file.c_str());
+        pictures[i]->m_rcPos = {10 + 40 * i, 120, 26 + 41 * i, 136};
+        tpl.Add(pictures[i]);
+    }
+    PixelCanvas canvas(200, 200);
+    const long before = gdicount::LiveObjects();
+    // What a canvas does on each paint.
+    auto paint = [&] { canvas::DrawCanvasObjects(&tpl, canvas.DC(), 0, 0, true); };
+    paint();
+    ASSERT_EQ(GetPictureCacheCount(), 3);
+    const long withAll = gdicount::LiveObjects();
+    ASSERT_GT(withAll, before);
+
+    // A deleted picture, and one given another file: their bitmaps go at the next paint.
+    ASSERT_TRUE(tpl.Delete(pictures[0]));
+    const std::string other = render::OwnCopyName(".bmp");
+    ASSERT_TRUE(WriteBmp(other, 8, 8, Checker));
+    pictures[1]->SetFile(other.c_str());
+    paint();
+    EXPECT_EQ(GetPictureCacheCount(), 2);
+    EXPECT_EQ(gdicount::LiveObjects(), withAll - 1);
+
+    // A new template: none of the old pictures is drawn any more.
+    tpl.New();
+    paint();
+    EXPECT_EQ(GetPictureCacheCount(), 0);
     EXPECT_EQ(gdicount::LiveObjects(), before);
 }

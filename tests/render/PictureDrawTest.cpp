@@ -26,7 +26,7 @@ protected:
         ASSERT_NE(render::Binding(), nullptr);
         ASSERT_GE(render::LibraryDrawCalls(), 0) << "the stand-in library is not loaded";
         ClearPictureCache();
-        m_strFile = render::Scratch() + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".bmp";
+        m_strFile = render::OwnCopyName(".bmp");
         ASSERT_TRUE(WriteBmp(m_strFile, 20, 12, Gradient));
         m_image.SetFile(m_strFile.c_str());
         m_image.m_rcPos = {10, 15, 60, 45};
@@ -69,12 +69,16 @@ TEST_F(PictureDraw, DecodesOnceAndCopiesTheSamePixelsAfterwards)
     PixelCanvas direct(100, 80), first(100, 80), later(100, 80);
     ASSERT_TRUE(render::Binding()->DrawImageOnDC(m_strFile.c_str(), direct.DC(), 10, 15));
     const long drawsBefore = render::LibraryDrawCalls();
+    const long sizesBefore = render::LibrarySizeCalls();
     m_image.Draw(first.DC(), true);
+    EXPECT_EQ(render::LibraryDrawCalls() - drawsBefore, 1);
+    EXPECT_EQ(render::LibrarySizeCalls() - sizesBefore, 0) << "the first paint measures by drawing";
     for (int i = 0; i < 20; ++i) {
         later.Clear();
         m_image.Draw(later.DC(), true);
     }
     EXPECT_EQ(render::LibraryDrawCalls() - drawsBefore, 1);
+    EXPECT_EQ(render::LibrarySizeCalls() - sizesBefore, 0);
     EXPECT_TRUE(first.SameAs(direct));
     EXPECT_TRUE(later.SameAs(direct));
     EXPECT_EQ(GetPictureCacheCount(), 1);
@@ -96,9 +100,10 @@ TEST_F(PictureDraw, ARewrittenFileIsDrawnAgain)
 
 TEST_F(PictureDraw, MissingOrBrokenFilesLeaveOnlyTheOutline)
 {
-    const std::string broken = render::Scratch() + "broken.bmp";
+    const std::string broken = render::OwnCopyName(".bmp");
     ASSERT_TRUE(testsupport::WriteFileBytes(broken, "BM not really a bitmap"));
-    const std::string missing = render::Scratch() + "missing.bmp";
+    const std::string missing = render::OwnCopyName(".bmp");
+    ASSERT_TRUE(DeleteFileA(missing.c_str()));
     for (const std::string &file : {broken, missing, std::string()}) {
         PixelCanvas canvas(100, 80);
         m_image.SetFile(file.c_str());
@@ -120,7 +125,7 @@ TEST_F(PictureDraw, TheCacheStaysBounded)
 {
     PixelCanvas canvas(100, 80);
     for (int i = 0; i < 40; ++i) {
-        const std::string file = render::Scratch() + "many" + std::to_string(i) + ".bmp";
+        const std::string file = render::OwnCopyName(".bmp");
         ASSERT_TRUE(WriteBmp(file, 4, 4, Green));
         m_image.SetFile(file.c_str());
         m_image.Draw(canvas.DC(), true);
@@ -137,5 +142,43 @@ TEST_F(PictureDraw, NothingWithoutABinding)
     render::RestoreBinding();
     EXPECT_TRUE(bDrawn);
     EXPECT_TRUE(canvas.AllOf({0, 0, 100, 80}, RGB(255, 255, 255)));
+    EXPECT_EQ(GetPictureCacheCount(), 0);
+}
+
+TEST_F(PictureDraw, ABusyFileIsTriedAgainAtTheNextPaint)
+{
+    // Another program (a virus scanner looking at a fresh copy) holds the file unshared.
+    HANDLE hBusy = CreateFileA(m_strFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(hBusy, INVALID_HANDLE_VALUE);
+    PixelCanvas canvas(100, 80);
+    m_image.Draw(canvas.DC(), true);
+    EXPECT_TRUE(canvas.AllOf({0, 0, 100, 80}, RGB(255, 255, 255)));
+    CloseHandle(hBusy);
+
+    m_image.Draw(canvas.DC(), true);
+    EXPECT_EQ(canvas.At(10, 15), Gradient(0, 0));
+    EXPECT_EQ(canvas.At(29, 26), Gradient(19, 11));
+    EXPECT_EQ(GetPictureCacheCount(), 1);
+}
+
+TEST_F(PictureDraw, DrawsOnlyCopiesTheProgramMade)
+{
+    // A path read from a template file may name any file; a valid picture elsewhere, or one
+    // named like our copies but never claimed by this run, is not drawn.
+    const std::string elsewhere = render::Scratch() + "elsewhere.bmp";
+    const std::string unclaimed = testsupport::ExeFolder() + "Temp\\temp999999.bmp";
+    for (const std::string &file : {elsewhere, unclaimed}) {
+        ASSERT_TRUE(WriteBmp(file, 20, 12, Gradient));
+        m_image.SetFile(file.c_str());
+        const long callsBefore = render::LibraryDrawCalls() + render::LibrarySizeCalls();
+        PixelCanvas canvas(100, 80);
+        EXPECT_TRUE(m_image.Draw(canvas.DC(), true)) << file;
+        EXPECT_TRUE(canvas.AllOf({0, 0, 100, 80}, RGB(255, 255, 255))) << file;
+        EXPECT_EQ(render::LibraryDrawCalls() + render::LibrarySizeCalls(), callsBefore) << file;
+        m_image.Draw(canvas.DC(), false);
+        EXPECT_GT(canvas.CountOf({0, 0, 100, 80}, RGB(0, 0, 0)), 0) << "the outline remains";
+    }
+    DeleteFileA(unclaimed.c_str());
     EXPECT_EQ(GetPictureCacheCount(), 0);
 }

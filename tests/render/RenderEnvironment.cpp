@@ -18,6 +18,7 @@ public:
     {
         // Before anything creates a GDI object, so that every one is seen.
         gdicount::Install();
+        CreateDirectoryA((testsupport::ExeFolder() + "Temp").c_str(), nullptr);
         s_pBinding = new PictraUtil;
     }
     void TearDown() override
@@ -71,6 +72,11 @@ int LibraryLastQuality()
 {
     auto f = LibraryFunction<int (*)()>("FakePictra_LastQuality");
     return f ? f() : -1;
+}
+
+std::string OwnCopyName(const char *szExt)
+{
+    return s_pBinding ? s_pBinding->MakeTempFileName(szExt) : "";
 }
 
 const std::string &Scratch()

@@ -15,6 +15,9 @@ void RestoreBinding();
 long LibraryDrawCalls();
 long LibrarySizeCalls();
 int LibraryLastQuality();
+// A new name in the Temp folder claimed through the binding, as the program names its picture
+// copies: picture objects draw only such files.
+std::string OwnCopyName(const char *szExt);
 // A scratch folder of this program, made empty once per run.
 const std::string &Scratch();
 
