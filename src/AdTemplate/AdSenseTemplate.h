@@ -55,7 +55,12 @@ public:
     bool GetBounds(int *pLeft, int *pTop, int *pRight, int *pBottom);
     // Width and height of the union, or its right and bottom edges when bAbsolute.
     bool GetSize(int *pWidth, int *pHeight, bool bAbsolute);
-    // The background picture: the union grown by the margins, left and top kept at 0 or more.
+    // Where the background picture lies on the template plane: the union grown by the
+    // margins. Left and top margins stop at 0, but objects beyond 0 are never cut. The
+    // exported picture covers exactly this rectangle and the page code sizes and pads its
+    // table by it, so the ad lands on the placeholder. False only for a null output.
+    bool GetPictureRect(RECT *prcPicture);
+    // Width and height of GetPictureRect.
     bool GetPictureSize(int *pWidth, int *pHeight);
     // The HTML and script text of the ad; valid until the next call.
     const char *GetCode();

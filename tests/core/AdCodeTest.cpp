@@ -4,6 +4,7 @@
 #include "AdTemplate/AdSenseTemplate.h"
 
 #include <stdio.h>
+#include <string.h>
 #include <string>
 
 namespace {
@@ -28,7 +29,7 @@ std::string ExpectedCode(const CodeValues &v)
              "<table width=\"%d\" height=\"%d\" cellpadding=\"0\" cellspacing=\"0\">\r\n"
              "  <tr>\r\n"
              "    <td width=\"%d\" background=\"images/%s.jpg\">\r\n"
-             "      <div align=\"center\" style=\"padding-left:%d;padding-top:%d;padding-right:%d;padding-bottom:%d\">\r\n"
+             "      <div align=\"center\" style=\"padding-left:%dpx;padding-top:%dpx;padding-right:%dpx;padding-bottom:%dpx;line-height:0\">\r\n"
              "      <script type=\"text/javascript\"><!--\r\n"
              "        google_ad_client = \"%s\";\r\n"
              "        google_ad_width = %d;\r\n"
@@ -75,7 +76,7 @@ TEST(AdCode, DefaultTemplateByteForByte)
         "<table width=\"728\" height=\"90\" cellpadding=\"0\" cellspacing=\"0\">\r\n"
         "  <tr>\r\n"
         "    <td width=\"728\" background=\"images/noname.jpg\">\r\n"
-        "      <div align=\"center\" style=\"padding-left:0;padding-top:0;padding-right:0;padding-bottom:0\">\r\n"
+        "      <div align=\"center\" style=\"padding-left:0px;padding-top:0px;padding-right:0px;padding-bottom:0px;line-height:0\">\r\n"
         "      <script type=\"text/javascript\"><!--\r\n"
         "        google_ad_client = \"pub-1234567890123456\";\r\n"
         "        google_ad_width = 728;\r\n"
@@ -128,7 +129,7 @@ TEST(AdCode, EnclosingFrameGivesEqualPaddings)
     EXPECT_EQ(std::string(t.GetCode()), ExpectedCode(v));
 }
 
-TEST(AdCode, MarginsGrowThePictureButNotThePaddings)
+TEST(AdCode, MarginsGrowThePictureAndThePaddingsAlike)
 {
     AdSenseTemplate t;
     t.New();
@@ -137,14 +138,64 @@ TEST(AdCode, MarginsGrowThePictureButNotThePaddings)
     t.SetMarginRight(5);
     t.SetMarginTop(5);
     t.SetMarginBottom(5);
-    CodeValues v{742, 104, "noname", 2, 2, 2, 2};
+    CodeValues v{742, 104, "noname", 7, 7, 7, 7};
     EXPECT_EQ(std::string(t.GetCode()), ExpectedCode(v));
 
-    // Margins wider than the space left of the objects stop at the plane's edge.
-    t.SetMarginLeft(20);
-    t.SetMarginTop(20);
-    CodeValues cut{745, 107, "noname", 2, 2, 2, 2};
+    // Margins wider than the space left of the objects stop at the plane's edge; the
+    // paddings follow the picture's edges, not the margins.
+    t.SetMarginLeft(10);
+    t.SetMarginTop(10);
+    t.SetMarginRight(10);
+    t.SetMarginBottom(10);
+    CodeValues cut{750, 112, "noname", 10, 10, 12, 12};
     EXPECT_EQ(std::string(t.GetCode()), ExpectedCode(cut));
+}
+
+// The table is the exported picture and the paddings leave exactly the ad in its middle,
+// so the ad lands on the placeholder whatever the margins and wherever the objects lie.
+TEST(AdCode, PaddingsPutTheAdOnItsPlaceInThePicture)
+{
+    struct Case {
+        const char *szWhat;
+        RECT rcOrnament;  // empty: none
+        int nMargin;
+        RECT rcPicture;
+    } cases[] = {
+        {"unit alone", {0, 0, 0, 0}, 0, {10, 10, 738, 100}},
+        {"unit alone, margins stop at 0", {0, 0, 0, 0}, 10, {0, 0, 748, 110}},
+        {"unit alone, margins fit", {0, 0, 0, 0}, 3, {7, 7, 741, 103}},
+        {"enclosing frame", {8, 8, 740, 102}, 10, {0, 0, 750, 112}},
+        {"ornament left of and above the plane", {-30, -15, 0, 5}, 10, {-30, -15, 748, 110}},
+        {"ornament at 0", {0, 0, 20, 20}, 10, {0, 0, 748, 110}},
+        {"ornament right and below", {700, 90, 900, 160}, 3, {7, 7, 903, 163}},
+    };
+    for (const Case &c : cases) {
+        AdSenseTemplate t;
+        t.New();
+        if (c.rcOrnament.right > c.rcOrnament.left)
+            AddAt(t, new AdFrame, c.rcOrnament.left, c.rcOrnament.top, c.rcOrnament.right,
+                  c.rcOrnament.bottom);
+        t.SetMarginLeft(c.nMargin);
+        t.SetMarginRight(c.nMargin);
+        t.SetMarginTop(c.nMargin);
+        t.SetMarginBottom(c.nMargin);
+        RECT rc = {};
+        ASSERT_TRUE(t.GetPictureRect(&rc));
+        EXPECT_EQ(rc.left, c.rcPicture.left) << c.szWhat;
+        EXPECT_EQ(rc.top, c.rcPicture.top) << c.szWhat;
+        EXPECT_EQ(rc.right, c.rcPicture.right) << c.szWhat;
+        EXPECT_EQ(rc.bottom, c.rcPicture.bottom) << c.szWhat;
+
+        const int W = rc.right - rc.left, H = rc.bottom - rc.top;
+        CodeValues v{W, H, "noname", 10 - rc.left, 10 - rc.top, rc.right - 738, rc.bottom - 100};
+        EXPECT_EQ(std::string(t.GetCode()), ExpectedCode(v)) << c.szWhat;
+        EXPECT_EQ(v.pl + 728 + v.pr, W) << c.szWhat;
+        EXPECT_EQ(v.pt + 90 + v.pb, H) << c.szWhat;
+        int w = 0, h = 0;
+        t.GetPictureSize(&w, &h);
+        EXPECT_EQ(w, W) << c.szWhat;
+        EXPECT_EQ(h, H) << c.szWhat;
+    }
 }
 
 TEST(AdCode, UnitSettingsAndColours)
@@ -192,9 +243,8 @@ TEST(AdCode, UnterminatedIDsAreCutToTheirFields)
     AdSenseInfo &info = *t.GetAdSense()->GetInfo();
     memset(info.szPubID, '7', sizeof(info.szPubID));
     memset(info.szChannelID, '8', sizeof(info.szChannelID));
+    const std::string pub(31, '7'), channel(31, '8');
     const std::string code = t.GetCode();
-    EXPECT_NE(code.find("google_ad_client = \"" + std::string(31, '7') + "\";\r\n"),
-              std::string::npos);
-    EXPECT_NE(code.find("google_ad_channel = \"" + std::string(31, '8') + "\";\r\n"),
-              std::string::npos);
+    EXPECT_NE(code.find("google_ad_client = \"" + pub + "\";\r\n"), std::string::npos);
+    EXPECT_NE(code.find("google_ad_channel = \"" + channel + "\";\r\n"), std::string::npos);
 }
