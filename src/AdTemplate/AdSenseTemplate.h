@@ -16,6 +16,11 @@ enum {
     TEMPLATE_MAX_MARGIN = 100
 };
 
+// The two forms of the ad script the page code can carry: the classic show_ads.js, which
+// writes the ad where it stands, and adsbygoogle.js, loaded asynchronously, which fills an
+// ins element holding the ad's place.
+enum AdCodeStyle { AD_CODE_SHOW_ADS, AD_CODE_ASYNC };
+
 // The document: an ordered list of objects that always holds one ad-unit placeholder,
 // the current object, the file path, four picture margins and the modified flag.
 // It owns every object in its list.
@@ -62,8 +67,9 @@ public:
     bool GetPictureRect(RECT *prcPicture);
     // Width and height of GetPictureRect.
     bool GetPictureSize(int *pWidth, int *pHeight);
-    // The HTML and script text of the ad; valid until the next call.
-    const char *GetCode();
+    // The HTML and script text of the ad, in the classic or the asynchronous form of
+    // AdSense's script; valid until the next call.
+    const char *GetCode(AdCodeStyle nStyle = AD_CODE_SHOW_ADS);
 
     // Makes an object of the template current and selected; none is ignored.
     void SetCurrent(AdObj *pObj);

@@ -8,6 +8,8 @@
 
 // Served over https: a page loaded over https refuses a plain-http script.
 static const char kAdScriptAddress[] = "https://pagead2.googlesyndication.com/pagead/show_ads.js";
+static const char kAsyncAdScriptAddress[] =
+    "https://pagead2.googlesyndication.com/pagead/js/adsbygoogle.js";
 
 const char *ColorToHex(COLORREF cr)
 {
@@ -70,9 +72,24 @@ void WriteShowAdsScript(CodeWriter &code, const AdSenseInfo &info)
     code.Write("      <script type=\"text/javascript\" src=\"%s\"></script>\r\n", kAdScriptAddress);
 }
 
+// The asynchronous ad code: the script loads without blocking the page and fills the ins
+// element, which already holds the ad's place at its exact size.
+void WriteAsyncAdScript(CodeWriter &code, const AdSenseInfo &info)
+{
+    code.Write("      <script async src=\"%s?client=ca-%.*s\" crossorigin=\"anonymous\"></script>\r\n",
+               kAsyncAdScriptAddress, kIDMax, info.szPubID);
+    code.Write("      <ins class=\"adsbygoogle\" style=\"display:inline-block;width:%dpx;height:%dpx\" "
+               "data-ad-client=\"ca-%.*s\"",
+               info.nWidth, info.nHeight, kIDMax, info.szPubID);
+    if (info.szChannelID[0])
+        code.Write(" data-ad-channel=\"%.*s\"", kIDMax, info.szChannelID);
+    code.Write("></ins>\r\n");
+    code.Write("      <script>(adsbygoogle = window.adsbygoogle || []).push({});</script>\r\n");
+}
+
 }  // namespace
 
-const char *AdSenseTemplate::GetCode()
+const char *AdSenseTemplate::GetCode(AdCodeStyle nStyle)
 {
     CodeWriter code(m_szCode, sizeof(m_szCode));
     // Without a placeholder there is no ad to place.
@@ -100,7 +117,10 @@ const char *AdSenseTemplate::GetCode()
                "padding-right:%lldpx;padding-bottom:%lldpx;line-height:0\">\r\n",
                (long long)rcAd.left - rcPic.left, (long long)rcAd.top - rcPic.top,
                (long long)rcPic.right - rcAd.right, (long long)rcPic.bottom - rcAd.bottom);
-    WriteShowAdsScript(code, info);
+    if (nStyle == AD_CODE_ASYNC)
+        WriteAsyncAdScript(code, info);
+    else
+        WriteShowAdsScript(code, info);
     code.Write("      </div>\r\n");
     code.Write("    </td>\r\n");
     code.Write("  </tr>\r\n");

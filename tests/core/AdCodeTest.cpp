@@ -6,6 +6,7 @@
 #include <stdio.h>
 #include <string.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -236,6 +237,80 @@ TEST(AdCode, ColorToHexIsRedGreenBlue)
         EXPECT_STREQ(ColorToHex(c.cr), c.szHex);
 }
 
+TEST(AdAsyncCode, DefaultTemplateByteForByte)
+{
+    AdSenseTemplate t;
+    t.New();
+    const char szExpected[] =
+        "<table width=\"728\" height=\"90\" cellpadding=\"0\" cellspacing=\"0\">\r\n"
+        "  <tr>\r\n"
+        "    <td width=\"728\" background=\"images/noname.jpg\">\r\n"
+        "      <div align=\"center\" style=\"padding-left:0px;padding-top:0px;padding-right:0px;padding-bottom:0px;line-height:0\">\r\n"
+        "      <script async src=\"https://pagead2.googlesyndication.com/pagead/js/adsbygoogle.js?client=ca-pub-1234567890123456\" crossorigin=\"anonymous\"></script>\r\n"
+        "      <ins class=\"adsbygoogle\" style=\"display:inline-block;width:728px;height:90px\" data-ad-client=\"ca-pub-1234567890123456\"></ins>\r\n"
+        "      <script>(adsbygoogle = window.adsbygoogle || []).push({});</script>\r\n"
+        "      </div>\r\n"
+        "    </td>\r\n"
+        "  </tr>\r\n"
+        "</table>\r\n";
+    EXPECT_EQ(std::string(t.GetCode(AD_CODE_ASYNC)), szExpected);
+    // The classic form is still what GetCode gives without a style.
+    EXPECT_NE(std::string(t.GetCode()).find("show_ads.js"), std::string::npos);
+}
+
+// Everything but the script lines is the classic code's, byte for byte.
+TEST(AdAsyncCode, SharesTheTableWithTheClassicCode)
+{
+    AdSenseTemplate t;
+    t.New();
+    t.GetAdSense()->SetFormat(4);
+    AddAt(t, new AdFrame, -5, 2, 140, 700);
+    t.SetMarginLeft(3);
+    t.SetMarginTop(3);
+    t.SetMarginRight(3);
+    t.SetMarginBottom(3);
+    auto split = [](const std::string &code) {
+        std::vector<std::string> lines;
+        for (size_t i = 0; i < code.size();) {
+            size_t end = code.find("\r\n", i);
+            lines.push_back(code.substr(i, end - i));
+            i = end + 2;
+        }
+        return lines;
+    };
+    const std::vector<std::string> classic = split(t.GetCode());
+    const std::vector<std::string> async = split(t.GetCode(AD_CODE_ASYNC));
+    ASSERT_EQ(classic.size(), 22u);
+    ASSERT_EQ(async.size(), 11u);
+    for (int i = 0; i < 4; i++)
+        EXPECT_EQ(async[i], classic[i]);
+    for (int i = 0; i < 4; i++)
+        EXPECT_EQ(async[7 + i], classic[18 + i]);
+    EXPECT_EQ(async[5], "      <ins class=\"adsbygoogle\" style=\"display:inline-block;width:120px;"
+                        "height:600px\" data-ad-client=\"ca-pub-1234567890123456\"></ins>");
+}
+
+TEST(AdAsyncCode, ChannelOnlyWhenSet)
+{
+    AdSenseTemplate t;
+    t.New();
+    AdSenseInfo &info = *t.GetAdSense()->GetInfo();
+    strcpy(info.szPubID, "pub-9876543210987654");
+    strcpy(info.szChannelID, "12345678901");
+    std::string code = t.GetCode(AD_CODE_ASYNC);
+    EXPECT_NE(code.find("adsbygoogle.js?client=ca-pub-9876543210987654\""), std::string::npos);
+    EXPECT_NE(code.find(" data-ad-client=\"ca-pub-9876543210987654\" "
+                        "data-ad-channel=\"12345678901\"></ins>\r\n"),
+              std::string::npos);
+
+    info.szChannelID[0] = 0;
+    code = t.GetCode(AD_CODE_ASYNC);
+    EXPECT_EQ(code.find("data-ad-channel"), std::string::npos);
+    EXPECT_NE(code.find(" data-ad-client=\"ca-pub-9876543210987654\"></ins>\r\n"),
+              std::string::npos);
+}
+
+// Both forms: the IDs may come from a file without their terminator.
 TEST(AdCode, UnterminatedIDsAreCutToTheirFields)
 {
     AdSenseTemplate t;
@@ -244,7 +319,12 @@ TEST(AdCode, UnterminatedIDsAreCutToTheirFields)
     memset(info.szPubID, '7', sizeof(info.szPubID));
     memset(info.szChannelID, '8', sizeof(info.szChannelID));
     const std::string pub(31, '7'), channel(31, '8');
-    const std::string code = t.GetCode();
-    EXPECT_NE(code.find("google_ad_client = \"" + pub + "\";\r\n"), std::string::npos);
-    EXPECT_NE(code.find("google_ad_channel = \"" + channel + "\";\r\n"), std::string::npos);
+    const std::string classic = t.GetCode();
+    EXPECT_NE(classic.find("google_ad_client = \"" + pub + "\";\r\n"), std::string::npos);
+    EXPECT_NE(classic.find("google_ad_channel = \"" + channel + "\";\r\n"), std::string::npos);
+    const std::string async = t.GetCode(AD_CODE_ASYNC);
+    EXPECT_NE(async.find("?client=ca-" + pub + "\""), std::string::npos);
+    EXPECT_NE(async.find("data-ad-client=\"ca-" + pub + "\" data-ad-channel=\"" + channel +
+                         "\"></ins>\r\n"),
+              std::string::npos);
 }
