@@ -1,8 +1,8 @@
 // Pixel checks of the browser suite, run in the browser that took the screenshots: it
 // decodes the screenshot losslessly and the exported pictures the way it decoded them as
-// backgrounds. checkShot(shotUrl, cases) answers a list of failure texts.
+// backgrounds. checkShot(shotUrl, cases) answers the failures as [case index, text] pairs.
 //
-// Each case: {name, x, y, width, height, jpeg, ad: [l, t, r, b], slack}. (x, y) is where
+// Each case: {x, y, width, height, jpeg, ad: [l, t, r, b], slack}. (x, y) is where
 // the case's table starts in the screenshot, width x height the table the code asks for,
 // ad the placeholder relative to the table's top-left corner, slack how many pixels of the
 // page show right of and below the table. The pictures stay decoded for the next shot.
@@ -72,14 +72,16 @@ function checkCase(shot, picture, c) {
     }
     for (const [kind, w] of Object.entries(wrong))
         failures.push(`${kind}: ${w.count} pixels, first at (${w.x}, ${w.y}) rgb(${w.got})`);
-    return failures.map(f => `${c.name}: ${f}`);
+    return failures;
 }
 
 async function checkShot(shotUrl, cases) {
     const shot = await decode(shotUrl);
     const failures = [];
-    for (const c of cases)
-        failures.push(...checkCase(shot, await decode(c.jpeg), c));
+    for (const [index, c] of cases.entries()) {
+        for (const text of checkCase(shot, await decode(c.jpeg), c))
+            failures.push([index, text]);
+    }
     decoded.delete(shotUrl);
     return failures;
 }

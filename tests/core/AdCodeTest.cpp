@@ -159,16 +159,18 @@ TEST(AdCode, PaddingsPutTheAdOnItsPlaceInThePicture)
     struct Case {
         const char *szWhat;
         RECT rcOrnament;  // empty: none
-        int nMargin;
+        int margins[4];   // left, top, right, bottom
         RECT rcPicture;
     } cases[] = {
-        {"unit alone", {0, 0, 0, 0}, 0, {10, 10, 738, 100}},
-        {"unit alone, margins stop at 0", {0, 0, 0, 0}, 10, {0, 0, 748, 110}},
-        {"unit alone, margins fit", {0, 0, 0, 0}, 3, {7, 7, 741, 103}},
-        {"enclosing frame", {8, 8, 740, 102}, 10, {0, 0, 750, 112}},
-        {"ornament left of and above the plane", {-30, -15, 0, 5}, 10, {-30, -15, 748, 110}},
-        {"ornament at 0", {0, 0, 20, 20}, 10, {0, 0, 748, 110}},
-        {"ornament right and below", {700, 90, 900, 160}, 3, {7, 7, 903, 163}},
+        {"unit alone", {0, 0, 0, 0}, {0, 0, 0, 0}, {10, 10, 738, 100}},
+        {"unit alone, margins stop at 0", {0, 0, 0, 0}, {10, 10, 10, 10}, {0, 0, 748, 110}},
+        {"unit alone, margins fit", {0, 0, 0, 0}, {3, 3, 3, 3}, {7, 7, 741, 103}},
+        {"unequal margins", {0, 0, 0, 0}, {3, 3, 7, 7}, {7, 7, 745, 107}},
+        {"enclosing frame", {8, 8, 740, 102}, {10, 10, 10, 10}, {0, 0, 750, 112}},
+        {"ornament left of and above the plane", {-30, -15, 0, 5}, {10, 10, 10, 10},
+         {-30, -15, 748, 110}},
+        {"ornament at 0", {0, 0, 20, 20}, {10, 10, 10, 10}, {0, 0, 748, 110}},
+        {"ornament right and below", {700, 90, 900, 160}, {3, 3, 3, 3}, {7, 7, 903, 163}},
     };
     for (const Case &c : cases) {
         AdSenseTemplate t;
@@ -176,10 +178,10 @@ TEST(AdCode, PaddingsPutTheAdOnItsPlaceInThePicture)
         if (c.rcOrnament.right > c.rcOrnament.left)
             AddAt(t, new AdFrame, c.rcOrnament.left, c.rcOrnament.top, c.rcOrnament.right,
                   c.rcOrnament.bottom);
-        t.SetMarginLeft(c.nMargin);
-        t.SetMarginRight(c.nMargin);
-        t.SetMarginTop(c.nMargin);
-        t.SetMarginBottom(c.nMargin);
+        t.SetMarginLeft(c.margins[0]);
+        t.SetMarginTop(c.margins[1]);
+        t.SetMarginRight(c.margins[2]);
+        t.SetMarginBottom(c.margins[3]);
         RECT rc = {};
         ASSERT_TRUE(t.GetPictureRect(&rc));
         EXPECT_EQ(rc.left, c.rcPicture.left) << c.szWhat;
