@@ -155,7 +155,8 @@ bool WriteCase(PictraUtil &binding, const std::string &folder, int nFormat, Vari
     for (const auto &form : forms) {
         const std::string code = tpl.GetCode(form.nStyle);
         for (bool bStandards : {true, false}) {
-            const std::string page = id + "." + form.szName + (bStandards ? ".std" : ".quirks") + ".html";
+            const std::string page =
+                id + "." + form.szName + (bStandards ? ".std" : ".quirks") + ".html";
             if (!testsupport::WriteFileBytes(folder + page, Page(id, code, bStandards)))
                 return Fail("cannot write " + page);
         }

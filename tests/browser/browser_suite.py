@@ -159,23 +159,13 @@ def serve(folder):
     return server
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('--emulator', default='')
-    parser.add_argument('--reuse-cases', action='store_true',
-                        help='render the cases of the last run again instead of writing them')
-    parser.add_argument('exe')
-    args = parser.parse_args()
-
-    chromium = shutil.which('chromium')
-    if not chromium:
-        fail('chromium is not installed (tools/deps.sh installs it)')
-    started = time.monotonic()
+def prepare_cases(args):
+    """Writes the cases (or takes the last run's) and what the browser needs beside them:
+    answers the folder and the cases, each with the size of its picture and table."""
     if args.reuse_cases:
         folder = os.path.join(os.path.dirname(os.path.abspath(args.exe)), 'scratch', 'browser')
     else:
         folder = write_cases(args.emulator, args.exe)
-    written = time.monotonic()
     with open(os.path.join(folder, 'manifest.json')) as f:
         cases = json.load(f)
     for case in cases:
@@ -189,33 +179,18 @@ def main():
     shutil.copy(os.path.join(HERE, 'check.js'), folder)
     with open(os.path.join(folder, 'check.html'), 'w') as f:
         f.write('<!DOCTYPE html>\n<html><body><script src="check.js"></script></body></html>\n')
-
-    places, width, height = layout(cases)
-    server = serve(folder)
-    try:
-        failures, rendered = render_and_check(chromium, folder, cases, places, width, height,
-                                              f'http://127.0.0.1:{server.server_address[1]}/')
-    except BrowserError as error:
-        fail(f'chromium: {error}')
-    finally:
-        server.shutdown()
-    done = time.monotonic()
-
-    for line in failures:
-        print(line)
-    print(f'browser suite: {len(cases)} templates x {len(FORMS)} code forms x {len(MODES)} '
-          f'document modes, {len(failures)} failures; cases {written - started:.1f} s, '
-          f'rendering {rendered - written:.1f} s, pixel checks {done - rendered:.1f} s')
-    sys.exit(1 if failures else 0)
+    return folder, cases
 
 
-def render_and_check(chromium, folder, cases, places, width, height, base):
+def render_and_check(browser, folder, cases):
     """Every grid measured and captured, then every capture checked: answers the failures
     and when the rendering ended."""
-    failures = []
-    with Browser(chromium) as browser:
+    places, width, height = layout(cases)
+    server = serve(folder)
+    base = f'http://127.0.0.1:{server.server_address[1]}/'
+    try:
+        failures, shots = [], []
         browser.set_viewport(width, height)
-        shots = []
         for form in FORMS:
             for mode in MODES:
                 grid = f'grid.{form}.{mode}.html'
@@ -228,6 +203,7 @@ def render_and_check(chromium, folder, cases, places, width, height, base):
                     f.write(png)
                 shots.append((shot, form, mode, png))
         rendered = time.monotonic()
+
         browser.open(base + 'check.html')
         checks = [{'x': places[c['id']][0], 'y': places[c['id']][1], 'width': c['width'],
                    'height': c['height'], 'jpeg': f'images/{c["id"]}.jpg', 'slack': SLACK,
@@ -237,9 +213,41 @@ def render_and_check(chromium, folder, cases, places, width, height, base):
         found = {}
         for shot, form, mode, png in shots:
             if png not in found:
-                found[png] = browser.evaluate(f'checkShot({json.dumps(shot)}, {json.dumps(checks)})')
+                found[png] = browser.evaluate(
+                    f'checkShot({json.dumps(shot)}, {json.dumps(checks)})')
             failures += [f'{cases[i]["id"]} {form} {mode}: {text}' for i, text in found[png]]
-    return failures, rendered
+        return failures, rendered
+    finally:
+        server.shutdown()
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument('--emulator', default='')
+    parser.add_argument('--reuse-cases', action='store_true',
+                        help='render the cases of the last run again instead of writing them')
+    parser.add_argument('exe')
+    args = parser.parse_args()
+
+    chromium = shutil.which('chromium')
+    if not chromium:
+        fail('chromium is not installed (tools/deps.sh installs it)')
+    started = time.monotonic()
+    try:
+        with Browser(chromium) as browser:  # starts while the cases are written
+            folder, cases = prepare_cases(args)
+            written = time.monotonic()
+            failures, rendered = render_and_check(browser, folder, cases)
+    except BrowserError as error:
+        fail(f'chromium: {error}')
+    done = time.monotonic()
+
+    for line in failures:
+        print(line)
+    print(f'browser suite: {len(cases)} templates x {len(FORMS)} code forms x {len(MODES)} '
+          f'document modes, {len(failures)} failures; cases {written - started:.1f} s, '
+          f'rendering {rendered - written:.1f} s, pixel checks {done - rendered:.1f} s')
+    sys.exit(1 if failures else 0)
 
 
 if __name__ == '__main__':

@@ -43,7 +43,8 @@ function differs(data, i, r, g, b, tolerance) {
 function checkCase(shot, picture, c) {
     const failures = [];
     if (picture.width !== c.width || picture.height !== c.height)
-        failures.push(`picture is ${picture.width}x${picture.height}, table ${c.width}x${c.height}`);
+        failures.push(`picture is ${picture.width}x${picture.height}, ` +
+                      `table ${c.width}x${c.height}`);
     const wrong = {};
     const s = shot.data, p = picture.data;
     const note = (kind, x, y, i) => {

@@ -44,11 +44,9 @@ class Browser:
         self._buffer = b''
         self._next_id = 0
         self._events = []
+        # The page is made at the first call that needs it, so the caller can do other
+        # work while the browser starts.
         self._session = None
-        target = self._call('Target.createTarget', {'url': 'about:blank'})['targetId']
-        self._session = self._call('Target.attachToTarget',
-                                   {'targetId': target, 'flatten': True})['sessionId']
-        self._call('Page.enable')
 
     def __enter__(self):
         return self
@@ -83,9 +81,15 @@ class Browser:
         return message
 
     def _call(self, method, params=None, session=True):
+        if session and self._session is None:
+            target = self._call('Target.createTarget', {'url': 'about:blank'}, False)
+            self._session = self._call('Target.attachToTarget',
+                                       {'targetId': target['targetId'], 'flatten': True},
+                                       False)['sessionId']
+            self._call('Page.enable')
         self._next_id += 1
         message = {'id': self._next_id, 'method': method, 'params': params or {}}
-        if session and self._session:
+        if session:
             message['sessionId'] = self._session
         data = json.dumps(message).encode() + b'\0'
         while data:
