@@ -1,7 +1,7 @@
 #include "AdTemplate/AdSenseTemplate.h"
-#include "misc/IntMath.h"
 #include "AdTemplate/AdSense.h"
 #include "misc/CxList.h"
+#include "misc/IntMath.h"
 #include "misc/WinUtil.h"
 #include <limits.h>
 #include <stdio.h>
@@ -156,6 +156,7 @@ int GrowTowardsOrigin(int nEdge, int nMargin)
     return nEdge < nMargin ? 0 : nEdge - nMargin;
 }
 
+// The right or bottom edge moved out by its margin, away from the origin.
 int GrowAway(int nEdge, int nMargin)
 {
     return nMargin <= 0 ? nEdge : AddClamped(nEdge, nMargin);
