@@ -1,12 +1,10 @@
 #include "AdEdit.h"
 
-#include "AdTemplate/AdDrawUtil.h"
 #include "AdTemplate/AdObjects.h"
 #include "AdTemplate/AdSenseTemplate.h"
-#include "PictraUtil.h"
+#include "AdTemplate/TemplateExport.h"
 #include "canvas/CanvasWindow.h"
 #include "canvas/DragStep.h"
-#include "canvas/GdiScope.h"
 #include "canvas/Rulers.h"
 
 #include <cstring>
@@ -258,39 +256,5 @@ void AdEdit::Drag(AdObj *pObj, POINT ptClient)
 
 bool AdEdit::ExportImage(const char *szFileName, int nQuality)
 {
-    if (!m_pTemplate)
-        return false;
-    int w = 0, h = 0, x0 = 0, y0 = 0;
-    m_pTemplate->GetSize(&w, &h, false);
-    m_pTemplate->GetBounds(&x0, &y0, nullptr, nullptr);
-    const int nLeft = m_pTemplate->GetMarginLeft(), nTop = m_pTemplate->GetMarginTop();
-    x0 = AddClamped(x0, -nLeft);
-    y0 = AddClamped(y0, -nTop);
-    const int W = AddClamped(AddClamped(w, nLeft), m_pTemplate->GetMarginRight());
-    const int H = AddClamped(AddClamped(h, nTop), m_pTemplate->GetMarginBottom());
-
-    canvas::WindowDC screen(nullptr);
-    if (!screen.Get())
-        return false;
-    HDC hMemDC = CreateCompatibleDC(screen.Get());
-    if (!hMemDC)
-        return false;
-    HBITMAP hBitmap = CreateCompatibleBitmap(screen.Get(), W, H);
-    if (!hBitmap) {
-        DeleteDC(hMemDC);
-        return false;
-    }
-    bool bWritten = false;
-    {
-        canvas::SelectScope select(hMemDC, hBitmap);
-        RECT rc = {0, 0, W, H};
-        FillRect(hMemDC, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        // The ad unit's place stays white: the page puts the live ads there.
-        canvas::DrawTemplateObjects(m_pTemplate, hMemDC, -x0, -y0, true);
-        if (PictraUtil *pUtil = PictraUtil::Get())
-            bWritten = pUtil->CaptureDCtoJPEG(hMemDC, 0, 0, W, H, szFileName, nQuality);
-    }
-    DeleteObject(hBitmap);
-    DeleteDC(hMemDC);
-    return bWritten;
+    return ExportTemplateImage(m_pTemplate, szFileName, nQuality);
 }

@@ -9,6 +9,7 @@ packages=(
   xvfb xauth xdotool imagemagick
   fonts-liberation fonts-dejavu-core
   googletest
+  chromium python3
 )
 
 missing=()

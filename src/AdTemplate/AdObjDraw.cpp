@@ -4,15 +4,15 @@
 
 #include "AdTemplate/AdDrawUtil.h"
 #include "AdTemplate/PictraDrawCache.h"
-#include "canvas/GdiScope.h"
+#include "misc/GdiScope.h"
 
-using canvas::SelectScope;
+using gdi::SelectScope;
 
 bool AdObj::DrawOutline(HDC hDC, bool bSelected)
 {
     if (!hDC)
         return false;
-    canvas::GdiObject<HPEN> pen(CreatePen(bSelected ? PS_SOLID : PS_DOT, 1, RGB(0, 0, 0)));
+    gdi::GdiObject<HPEN> pen(CreatePen(bSelected ? PS_SOLID : PS_DOT, 1, RGB(0, 0, 0)));
     SelectScope selectPen(hDC, pen.Get());
 
     const RECT r = GetDrawRect(this);

@@ -3,9 +3,9 @@
 #include "AdTemplate/AdSense.h"
 
 #include "AdTemplate/AdBlockLayout.h"
-#include "canvas/GdiScope.h"
+#include "misc/GdiScope.h"
 
-using canvas::SelectScope;
+using gdi::SelectScope;
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "AdTemplate/AdSenseTemplate.h"
-#include "AdTemplate/AdDrawUtil.h"
 #include "AdTemplate/AdSense.h"
 #include "misc/CxList.h"
+#include "misc/IntMath.h"
 #include "misc/WinUtil.h"
 #include <limits.h>
 #include <stdio.h>
@@ -176,18 +176,45 @@ bool AdSenseTemplate::GetSize(int *pWidth, int *pHeight, bool bAbsolute)
     return true;
 }
 
-bool AdSenseTemplate::GetPictureSize(int *pWidth, int *pHeight)
+namespace {
+
+// One edge of the picture moved out from the objects' edge by a margin, towards the plane's
+// origin: the margin stops at 0, but an object that lies beyond 0 is never cut. A negative
+// margin (only a damaged file holds one) counts as none.
+int GrowTowardsOrigin(int nEdge, int nMargin)
 {
+    if (nMargin <= 0 || nEdge <= 0)
+        return nEdge;
+    return nEdge < nMargin ? 0 : nEdge - nMargin;
+}
+
+// The right or bottom edge moved out by its margin, away from the origin.
+int GrowAway(int nEdge, int nMargin)
+{
+    return nMargin <= 0 ? nEdge : AddClamped(nEdge, nMargin);
+}
+
+}  // namespace
+
+bool AdSenseTemplate::GetPictureRect(RECT *prcPicture)
+{
+    if (!prcPicture)
+        return false;
     int nLeft, nTop, nRight, nBottom;
     GetBounds(&nLeft, &nTop, &nRight, &nBottom);
-    long long nPicLeft = (long long)nLeft - m_nMarginLeft;
-    long long nPicTop = (long long)nTop - m_nMarginTop;
-    if (nPicLeft < 0) nPicLeft = 0;
-    if (nPicTop < 0) nPicTop = 0;
-    long long nPicRight = (long long)nRight + m_nMarginRight;
-    long long nPicBottom = (long long)nBottom + m_nMarginBottom;
-    if (pWidth) *pWidth = ClampToInt(nPicRight - nPicLeft);
-    if (pHeight) *pHeight = ClampToInt(nPicBottom - nPicTop);
+    prcPicture->left = GrowTowardsOrigin(nLeft, m_nMarginLeft);
+    prcPicture->top = GrowTowardsOrigin(nTop, m_nMarginTop);
+    prcPicture->right = GrowAway(nRight, m_nMarginRight);
+    prcPicture->bottom = GrowAway(nBottom, m_nMarginBottom);
+    return true;
+}
+
+bool AdSenseTemplate::GetPictureSize(int *pWidth, int *pHeight)
+{
+    RECT rc;
+    GetPictureRect(&rc);
+    if (pWidth) *pWidth = ClampToInt((long long)rc.right - rc.left);
+    if (pHeight) *pHeight = ClampToInt((long long)rc.bottom - rc.top);
     return true;
 }
 

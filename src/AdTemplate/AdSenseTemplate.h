@@ -16,6 +16,11 @@ enum {
     TEMPLATE_MAX_MARGIN = 100
 };
 
+// The two forms of the ad script the page code can carry: the classic show_ads.js, which
+// writes the ad where it stands, and adsbygoogle.js, loaded asynchronously, which fills an
+// ins element holding the ad's place.
+enum AdCodeStyle { AD_CODE_SHOW_ADS, AD_CODE_ASYNC };
+
 // The document: an ordered list of objects that always holds one ad-unit placeholder,
 // the current object, the file path, four picture margins and the modified flag.
 // It owns every object in its list.
@@ -64,10 +69,16 @@ public:
     bool GetBounds(int *pLeft, int *pTop, int *pRight, int *pBottom);
     // Width and height of the union, or its right and bottom edges when bAbsolute.
     bool GetSize(int *pWidth, int *pHeight, bool bAbsolute);
-    // The background picture: the union grown by the margins, left and top kept at 0 or more.
+    // Where the background picture lies on the template plane: the union grown by the
+    // margins. Left and top margins stop at 0, but objects beyond 0 are never cut. The
+    // exported picture covers exactly this rectangle and the page code sizes and pads its
+    // table by it, so the ad lands on the placeholder. False only for a null output.
+    bool GetPictureRect(RECT *prcPicture);
+    // Width and height of GetPictureRect.
     bool GetPictureSize(int *pWidth, int *pHeight);
-    // The HTML and script text of the ad; valid until the next call.
-    const char *GetCode();
+    // The HTML and script text of the ad, in the classic or the asynchronous form of
+    // AdSense's script; valid until the next call.
+    const char *GetCode(AdCodeStyle nStyle = AD_CODE_SHOW_ADS);
 
     // Makes an object of the template current and selected; none is ignored.
     void SetCurrent(AdObj *pObj);

@@ -8,6 +8,8 @@
 
 // Served over https: a page loaded over https refuses a plain-http script.
 static const char kAdScriptAddress[] = "https://pagead2.googlesyndication.com/pagead/show_ads.js";
+static const char kAsyncAdScriptAddress[] =
+    "https://pagead2.googlesyndication.com/pagead/js/adsbygoogle.js";
 
 const char *ColorToHex(COLORREF cr)
 {
@@ -18,7 +20,7 @@ const char *ColorToHex(COLORREF cr)
 
 namespace {
 
-// Appends formatted lines to a fixed buffer; whatever does not fit is cut, never overrun.
+// Appends formatted text to a fixed buffer; whatever does not fit is cut, never overrun.
 class CodeWriter {
 public:
     CodeWriter(char *szBuf, size_t nCapacity) : m_szBuf(szBuf), m_nCapacity(nCapacity)
@@ -26,7 +28,7 @@ public:
         m_szBuf[0] = 0;
     }
 
-    void Line(const char *szFormat, ...)
+    void Write(const char *szFormat, ...)
     {
         if (m_nUsed + 1 >= m_nCapacity)
             return;
@@ -47,49 +49,81 @@ private:
     size_t m_nUsed = 0;
 };
 
+// The IDs may come from a file without their terminator: print at most their field.
+const int kIDMax = AD_ID_SIZE - 1;
+
+// The classic ad code: settings in script variables, then the script that writes the ad
+// frame where it stands.
+void WriteShowAdsScript(CodeWriter &code, const AdSenseInfo &info)
+{
+    code.Write("      <script type=\"text/javascript\"><!--\r\n");
+    code.Write("        google_ad_client = \"%.*s\";\r\n", kIDMax, info.szPubID);
+    code.Write("        google_ad_width = %d;\r\n", info.nWidth);
+    code.Write("        google_ad_height = %d;\r\n", info.nHeight);
+    code.Write("        google_ad_format = \"%s\";\r\n", GetAdFormatCode(&info));
+    code.Write("        google_ad_type = \"text\";\r\n");
+    code.Write("        google_ad_channel = \"%.*s\";\r\n", kIDMax, info.szChannelID);
+    code.Write("        google_color_border = \"%s\";\r\n", ColorToHex(info.crBorder));
+    code.Write("        google_color_bg = \"%s\";\r\n", ColorToHex(info.crBG));
+    code.Write("        google_color_link = \"%s\";\r\n", ColorToHex(info.crTitle));
+    code.Write("        google_color_text = \"%s\";\r\n", ColorToHex(info.crText));
+    code.Write("        google_color_url = \"%s\";\r\n", ColorToHex(info.crURL));
+    code.Write("      //--></script>\r\n");
+    code.Write("      <script type=\"text/javascript\" src=\"%s\"></script>\r\n", kAdScriptAddress);
+}
+
+// The asynchronous ad code: the script loads without blocking the page and fills the ins
+// element, which already holds the ad's place at its exact size.
+void WriteAsyncAdScript(CodeWriter &code, const AdSenseInfo &info)
+{
+    code.Write("      <script async src=\"%s?client=ca-%.*s\" crossorigin=\"anonymous\"></script>\r\n",
+               kAsyncAdScriptAddress, kIDMax, info.szPubID);
+    code.Write("      <ins class=\"adsbygoogle\" style=\"display:inline-block;width:%dpx;height:%dpx\" "
+               "data-ad-client=\"ca-%.*s\"",
+               info.nWidth, info.nHeight, kIDMax, info.szPubID);
+    if (info.szChannelID[0])
+        code.Write(" data-ad-channel=\"%.*s\"", kIDMax, info.szChannelID);
+    code.Write("></ins>\r\n");
+    code.Write("      <script>(adsbygoogle = window.adsbygoogle || []).push({});</script>\r\n");
+}
+
 }  // namespace
 
-const char *AdSenseTemplate::GetCode()
+const char *AdSenseTemplate::GetCode(AdCodeStyle nStyle)
 {
     CodeWriter code(m_szCode, sizeof(m_szCode));
     // Without a placeholder there is no ad to place.
     if (!m_pAdSense)
         return m_szCode;
 
-    int W = 0, H = 0, L = 0, T = 0, R = 0, B = 0;
-    GetPictureSize(&W, &H);
-    GetBounds(&L, &T, &R, &B);
+    // The table is the exported picture, and the paddings are the placeholder's distances
+    // from the picture's edges: they leave exactly the ad's size in the middle, so the ad
+    // lands on the placeholder whatever the margins. Browsers in standards mode ignore
+    // unitless lengths, hence px; line-height 0 keeps the line box as tall as the ad, where
+    // a text line would add a gap for descenders below it.
+    RECT rcPic;
+    GetPictureRect(&rcPic);
+    const long long W = (long long)rcPic.right - rcPic.left;
+    const long long H = (long long)rcPic.bottom - rcPic.top;
     const RECT &rcAd = m_pAdSense->m_rcPos;
     const AdSenseInfo &info = m_pAdSense->m_info;
     char szName[AD_PATH_SIZE];
     GetFileBaseName(m_szFile, szName, sizeof(szName));
-    // The IDs may come from a file without their terminator: print at most their field.
-    const int nIDMax = AD_ID_SIZE - 1;
 
-    code.Line("<table width=\"%d\" height=\"%d\" cellpadding=\"0\" cellspacing=\"0\">\r\n", W, H);
-    code.Line("  <tr>\r\n");
-    code.Line("    <td width=\"%d\" background=\"images/%s.jpg\">\r\n", W, szName);
-    code.Line("      <div align=\"center\" style=\"padding-left:%lld;padding-top:%lld;"
-              "padding-right:%lld;padding-bottom:%lld\">\r\n",
-              (long long)rcAd.left - L, (long long)rcAd.top - T,
-              (long long)R - rcAd.right, (long long)B - rcAd.bottom);
-    code.Line("      <script type=\"text/javascript\"><!--\r\n");
-    code.Line("        google_ad_client = \"%.*s\";\r\n", nIDMax, info.szPubID);
-    code.Line("        google_ad_width = %d;\r\n", info.nWidth);
-    code.Line("        google_ad_height = %d;\r\n", info.nHeight);
-    code.Line("        google_ad_format = \"%s\";\r\n", GetAdFormatCode(&info));
-    code.Line("        google_ad_type = \"text\";\r\n");
-    code.Line("        google_ad_channel = \"%.*s\";\r\n", nIDMax, info.szChannelID);
-    code.Line("        google_color_border = \"%s\";\r\n", ColorToHex(info.crBorder));
-    code.Line("        google_color_bg = \"%s\";\r\n", ColorToHex(info.crBG));
-    code.Line("        google_color_link = \"%s\";\r\n", ColorToHex(info.crTitle));
-    code.Line("        google_color_text = \"%s\";\r\n", ColorToHex(info.crText));
-    code.Line("        google_color_url = \"%s\";\r\n", ColorToHex(info.crURL));
-    code.Line("      //--></script>\r\n");
-    code.Line("      <script type=\"text/javascript\" src=\"%s\"></script>\r\n", kAdScriptAddress);
-    code.Line("      </div>\r\n");
-    code.Line("    </td>\r\n");
-    code.Line("  </tr>\r\n");
-    code.Line("</table>\r\n");
+    code.Write("<table width=\"%lld\" height=\"%lld\" cellpadding=\"0\" cellspacing=\"0\">\r\n", W, H);
+    code.Write("  <tr>\r\n");
+    code.Write("    <td width=\"%lld\" background=\"images/%s.jpg\">\r\n", W, szName);
+    code.Write("      <div align=\"center\" style=\"padding-left:%lldpx;padding-top:%lldpx;"
+               "padding-right:%lldpx;padding-bottom:%lldpx;line-height:0\">\r\n",
+               (long long)rcAd.left - rcPic.left, (long long)rcAd.top - rcPic.top,
+               (long long)rcPic.right - rcAd.right, (long long)rcPic.bottom - rcAd.bottom);
+    if (nStyle == AD_CODE_ASYNC)
+        WriteAsyncAdScript(code, info);
+    else
+        WriteShowAdsScript(code, info);
+    code.Write("      </div>\r\n");
+    code.Write("    </td>\r\n");
+    code.Write("  </tr>\r\n");
+    code.Write("</table>\r\n");
     return m_szCode;
 }

@@ -4,6 +4,7 @@
 #include "AdTemplate/AdSenseTemplate.h"
 #include "AdTemplate/AdDrawUtil.h"
 #include "AdTemplate/PictraDrawCache.h"
+#include "AdTemplate/TemplateDraw.h"
 #include "canvas/ScrollMath.h"
 
 namespace canvas {
@@ -90,28 +91,12 @@ bool HandleScrollRequest(HWND hWnd, int nBar, WPARAM wParam, int nLineStep, int 
     return true;
 }
 
-void DrawTemplateObjects(AdSenseTemplate *pTemplate, HDC hDC, int nOffsetX, int nOffsetY,
-                         bool bNoOutline)
-{
-    AdObj *pCurrent = pTemplate->GetCurrent();
-    for (AdObj *pObj = pTemplate->GetFirst(); pObj; pObj = pTemplate->GetNext()) {
-        if (pObj->GetType() == OBJ_ADSENSE || pObj == pCurrent)
-            continue;
-        pObj->SetOffset(nOffsetX, nOffsetY);
-        pObj->Draw(hDC, bNoOutline);
-    }
-    if (pCurrent && pCurrent->GetType() != OBJ_ADSENSE) {
-        pCurrent->SetOffset(nOffsetX, nOffsetY);
-        pCurrent->Draw(hDC, bNoOutline);
-    }
-}
-
 void DrawCanvasObjects(AdSenseTemplate *pTemplate, HDC hDC, int nOffsetX, int nOffsetY,
                        bool bNoOutline)
 {
     // Every paint draws the whole template, so it knows every picture still in use.
     ReleaseUnusedPictures(pTemplate);
-    DrawTemplateObjects(pTemplate, hDC, nOffsetX, nOffsetY, bNoOutline);
+    DrawTemplateOrnaments(pTemplate, hDC, nOffsetX, nOffsetY, bNoOutline);
     if (AdSense *pAdSense = pTemplate->GetAdSense()) {
         pAdSense->SetOffset(nOffsetX, nOffsetY);
         pAdSense->Draw(hDC, bNoOutline);

@@ -54,14 +54,8 @@ bool UpdateScrollBars(HWND hWnd, AdSenseTemplate *pTemplate, int nReserved, int 
 // moved; *pPos then holds it.
 bool HandleScrollRequest(HWND hWnd, int nBar, WPARAM wParam, int nLineStep, int *pPos);
 
-// Every object but the ad unit in list order with the current one last, each at the given
-// drawing offset. The ad unit is left to the caller: the canvases put it above everything,
-// the exported picture leaves it out.
-void DrawTemplateObjects(AdSenseTemplate *pTemplate, HDC hDC, int nOffsetX, int nOffsetY,
-                         bool bNoOutline);
-
-// DrawTemplateObjects, then the ad unit above everything: what both canvases show. The
-// picture cache lets go of pictures the template no longer holds.
+// The ornaments (DrawTemplateOrnaments), then the ad unit above everything: what both
+// canvases show. The picture cache lets go of pictures the template no longer holds.
 void DrawCanvasObjects(AdSenseTemplate *pTemplate, HDC hDC, int nOffsetX, int nOffsetY,
                        bool bNoOutline);
 

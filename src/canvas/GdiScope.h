@@ -1,64 +1,16 @@
 #pragma once
 #include <windows.h>
 
-// Small owners for GDI resources that live for one drawing call.
+#include "misc/GdiScope.h"
+
+// The canvases' own GDI scope: the off-screen double buffer.
 namespace canvas {
 
-// Selects an object into a DC and puts the previous one back when leaving the scope.
-class SelectScope {
-public:
-    SelectScope(HDC hDC, HGDIOBJ hObj) : m_hDC(hDC), m_hOld(hObj ? SelectObject(hDC, hObj) : nullptr) {}
-    ~SelectScope()
-    {
-        if (m_hOld)
-            SelectObject(m_hDC, m_hOld);
-    }
-    SelectScope(const SelectScope &) = delete;
-    SelectScope &operator=(const SelectScope &) = delete;
-
-private:
-    HDC m_hDC;
-    HGDIOBJ m_hOld;
-};
-
-// Owns one created pen, brush, font or bitmap.
-template <class T>
-class GdiObject {
-public:
-    explicit GdiObject(T h = nullptr) : m_h(h) {}
-    ~GdiObject() { Reset(); }
-    GdiObject(const GdiObject &) = delete;
-    GdiObject &operator=(const GdiObject &) = delete;
-
-    T Get() const { return m_h; }
-    void Reset(T h = nullptr)
-    {
-        if (m_h)
-            DeleteObject(m_h);
-        m_h = h;
-    }
-
-private:
-    T m_h;
-};
-
-// Owns a screen DC taken with GetDC.
-class WindowDC {
-public:
-    explicit WindowDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(GetDC(hWnd)) {}
-    ~WindowDC()
-    {
-        if (m_hDC)
-            ReleaseDC(m_hWnd, m_hDC);
-    }
-    WindowDC(const WindowDC &) = delete;
-    WindowDC &operator=(const WindowDC &) = delete;
-    HDC Get() const { return m_hDC; }
-
-private:
-    HWND m_hWnd;
-    HDC m_hDC;
-};
+// The holders the model shares, under the names the canvas code has always used.
+using gdi::GdiObject;
+using gdi::MemoryDC;
+using gdi::SelectScope;
+using gdi::WindowDC;
 
 // Owns a memory DC made with CreateCompatibleDC.
 class MemoryDC {

@@ -248,3 +248,23 @@ TEST_F(DamagedFiles, PictureExtensionCannotLeadOutOfTheTempFolder)
 }
 
 }  // namespace
+
+TEST_F(DamagedFiles, NegativeMarginsCutNoObject)
+{
+    // Only a damaged file holds a negative margin; it is kept as read (the file is not
+    // rewritten behind the user's back), but the picture never shrinks below the objects.
+    std::string bytes = m_valid;
+    bytes.replace(14, 16, Int32(-50) + Int32(-50) + Int32(-50) + Int32(-50));
+    AdSenseTemplate t;
+    PrepareTarget(t);
+    ASSERT_TRUE(OpenAndCheck(t, bytes));
+    EXPECT_EQ(t.GetMarginLeft(), -50);
+    int l = 0, top = 0, r = 0, b = 0;
+    t.GetBounds(&l, &top, &r, &b);
+    RECT rc = {};
+    t.GetPictureRect(&rc);
+    EXPECT_EQ(rc.left, l);
+    EXPECT_EQ(rc.top, top);
+    EXPECT_EQ(rc.right, r);
+    EXPECT_EQ(rc.bottom, b);
+}
