@@ -4,7 +4,7 @@
 #include "AdTemplate/Pictra.h"
 #include "AdTemplate/PictureRecording.h"
 #include "PictraUtil.h"
-#include "canvas/GdiScope.h"
+#include "misc/GdiScope.h"
 
 #include <set>
 #include <string>
@@ -193,10 +193,10 @@ bool PictureCache::DrawEntry(PictraUtil *pUtil, const Entry &entry, HDC hDC, int
         return pUtil->DrawImageOnDC(entry.strFile.c_str(), hDC, x, y);
     if (!entry.hBitmap)
         return false;
-    canvas::MemoryDC memDC(hDC);
+    gdi::MemoryDC memDC(hDC);
     if (!memDC.Get())
         return pUtil->DrawImageOnDC(entry.strFile.c_str(), hDC, x, y);
-    canvas::SelectScope select(memDC.Get(), entry.hBitmap);
+    gdi::SelectScope select(memDC.Get(), entry.hBitmap);
     return BitBlt(hDC, x, y, entry.nWidth, entry.nHeight, memDC.Get(), 0, 0, SRCCOPY) != FALSE;
 }
 

@@ -1,7 +1,7 @@
 #include "AdTemplate/PictureRecording.h"
 
 #include "PictraUtil.h"
-#include "canvas/GdiScope.h"
+#include "misc/GdiScope.h"
 
 PictureRecording::PictureRecording(PictraUtil *pUtil, const char *szFile)
 {
@@ -60,10 +60,10 @@ HBITMAP PictureRecording::MakeBitmap(HDC hLike) const
     HBITMAP hBitmap = CreateDIBSection(hLike, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
     if (!hBitmap)
         return nullptr;
-    canvas::MemoryDC memDC(hLike);
+    gdi::MemoryDC memDC(hLike);
     bool bPlayed = false;
     if (memDC.Get()) {
-        canvas::SelectScope select(memDC.Get(), hBitmap);
+        gdi::SelectScope select(memDC.Get(), hBitmap);
         bPlayed = PlayAt(memDC.Get(), 0, 0);
     }
     if (!bPlayed) {

@@ -12,23 +12,6 @@ using gdi::MemoryDC;
 using gdi::SelectScope;
 using gdi::WindowDC;
 
-// Owns a memory DC made with CreateCompatibleDC.
-class MemoryDC {
-public:
-    explicit MemoryDC(HDC hLike) : m_hDC(CreateCompatibleDC(hLike)) {}
-    ~MemoryDC()
-    {
-        if (m_hDC)
-            DeleteDC(m_hDC);
-    }
-    MemoryDC(const MemoryDC &) = delete;
-    MemoryDC &operator=(const MemoryDC &) = delete;
-    HDC Get() const { return m_hDC; }
-
-private:
-    HDC m_hDC;
-};
-
 // An off-screen copy of a DC area: draw into Get(), then Flush() copies it in one BitBlt.
 // When the memory DC or bitmap cannot be made (a huge area, exhausted GDI), Get() is the
 // target DC itself, so painting goes on directly, only with flicker.
