@@ -13,6 +13,7 @@ const UINT_PTR kSubclassId = 0x4F524E49;  // "ORNI"
 struct Range {
     int nMin;
     int nMax;
+    HWND hSpin;
     bool HasBounds() const { return nMin != nMax; }
     long long Clamp(long long n) const
     {
@@ -78,6 +79,11 @@ LRESULT CALLBACK EditProc(HWND hEdit, UINT uMsg, WPARAM wParam, LPARAM lParam, U
     case WM_KILLFOCUS:
         ClampOnLeave(hEdit, *pRange);
         break;
+    case WM_ENABLE:
+        // A disabled field's spin button must not step it either.
+        if (pRange->hSpin)
+            EnableWindow(pRange->hSpin, static_cast<BOOL>(wParam));
+        break;
     case WM_NCDESTROY:
         RemoveWindowSubclass(hEdit, EditProc, kSubclassId);
         delete pRange;
@@ -93,7 +99,7 @@ bool Attach(HWND hDlg, int nEditId, int nMin, int nMax)
     HWND hEdit = GetDlgItem(hDlg, nEditId);
     if (!hEdit || GetRange(hEdit))
         return false;
-    Range *pRange = new Range{nMin, nMax};
+    Range *pRange = new Range{nMin, nMax, nullptr};
     if (!SetWindowSubclass(hEdit, EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(pRange))) {
         delete pRange;
         return false;
@@ -107,6 +113,8 @@ bool Attach(HWND hDlg, int nEditId, int nMin, int nMax)
         // A wide range keeps both arrows live; the field applies its own range.
         SendMessageA(hSpin, UDM_SETRANGE32, static_cast<WPARAM>(-0x7FFFFFFF), 0x7FFFFFFF);
         SetWindowPos(hSpin, hEdit, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        EnableWindow(hSpin, IsWindowEnabled(hEdit));
+        pRange->hSpin = hSpin;
     }
     return true;
 }
