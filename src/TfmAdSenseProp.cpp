@@ -39,6 +39,14 @@ TfmAdSenseProp::TfmAdSenseProp(TemplateHost *pHost)
 {
 }
 
+void TfmAdSenseProp::OnInitDialog()
+{
+    ObjectDialog::OnInitDialog();
+    // The size follows the ad format: shown, never edited here.
+    EnableWindow(Item(IDC_PROP_WIDTH), FALSE);
+    EnableWindow(Item(IDC_PROP_HEIGHT), FALSE);
+}
+
 void TfmAdSenseProp::TransferColor(int nKind, bool bToObject)
 {
     auto *pAd = static_cast<AdSense *>(FObject);

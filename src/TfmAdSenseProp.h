@@ -17,6 +17,9 @@ public:
     // ad unit; storing a different colour counts as a change.
     void TransferColor(int nKind, bool bToObject);
 
+protected:
+    void OnInitDialog() override;
+
 private:
     // Moves the unit so its left (or top) edge is at nValue, keeping its size as far as the
     // int range allows.

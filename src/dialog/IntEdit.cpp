@@ -13,7 +13,6 @@ const UINT_PTR kSubclassId = 0x4F524E49;  // "ORNI"
 struct Range {
     int nMin;
     int nMax;
-    HWND hSpin;
     bool HasBounds() const { return nMin != nMax; }
     long long Clamp(long long n) const
     {
@@ -23,12 +22,13 @@ struct Range {
     }
 };
 
+// The range also hangs on a window property: MinGW's import library lacks
+// GetWindowSubclass, and the spin button's notifications arrive at the dialog, not the edit.
+const char kRangeProperty[] = "OrnamoIntRange";
+
 Range *GetRange(HWND hEdit)
 {
-    DWORD_PTR dwData = 0;
-    if (!GetWindowSubclass(hEdit, nullptr, kSubclassId, &dwData))
-        return nullptr;
-    return reinterpret_cast<Range *>(dwData);
+    return static_cast<Range *>(GetPropA(hEdit, kRangeProperty));
 }
 
 bool IsAcceptedChar(WPARAM ch)
@@ -79,12 +79,8 @@ LRESULT CALLBACK EditProc(HWND hEdit, UINT uMsg, WPARAM wParam, LPARAM lParam, U
     case WM_KILLFOCUS:
         ClampOnLeave(hEdit, *pRange);
         break;
-    case WM_ENABLE:
-        // A disabled field's spin button must not step it either.
-        if (pRange->hSpin)
-            EnableWindow(pRange->hSpin, static_cast<BOOL>(wParam));
-        break;
     case WM_NCDESTROY:
+        RemovePropA(hEdit, kRangeProperty);
         RemoveWindowSubclass(hEdit, EditProc, kSubclassId);
         delete pRange;
         break;
@@ -99,8 +95,13 @@ bool Attach(HWND hDlg, int nEditId, int nMin, int nMax)
     HWND hEdit = GetDlgItem(hDlg, nEditId);
     if (!hEdit || GetRange(hEdit))
         return false;
-    Range *pRange = new Range{nMin, nMax, nullptr};
+    Range *pRange = new Range{nMin, nMax};
+    if (!SetPropA(hEdit, kRangeProperty, pRange)) {
+        delete pRange;
+        return false;
+    }
     if (!SetWindowSubclass(hEdit, EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(pRange))) {
+        RemovePropA(hEdit, kRangeProperty);
         delete pRange;
         return false;
     }
@@ -113,8 +114,6 @@ bool Attach(HWND hDlg, int nEditId, int nMin, int nMax)
         // A wide range keeps both arrows live; the field applies its own range.
         SendMessageA(hSpin, UDM_SETRANGE32, static_cast<WPARAM>(-0x7FFFFFFF), 0x7FFFFFFF);
         SetWindowPos(hSpin, hEdit, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        EnableWindow(hSpin, IsWindowEnabled(hEdit));
-        pRange->hSpin = hSpin;
     }
     return true;
 }
