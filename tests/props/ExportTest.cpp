@@ -186,3 +186,18 @@ TEST_F(Export, APictureThatCannotBeWrittenIsReported)
     EXPECT_EQ("Error", g_script.messages[0].caption);
     EXPECT_EQ((UINT)(MB_OK | MB_ICONERROR), g_script.messages[0].type);
 }
+
+TEST_F(Export, ATemplateTooLargeToDrawIsReportedNotWrapped)
+{
+    BuildFramedTemplate();
+    auto *pShadow = new AdShadow;
+    pShadow->m_rcPos = {0, 0, 2147483647, 10};  // a width typed as 2147483647
+    m_host.m_template.Add(pShadow);
+    g_strTypedFile = m_strFolder + "huge.jpg";
+    ShownScript script(TypeAndConfirm);
+    EXPECT_FALSE(m_commands.ExportTemplateImage());
+    ASSERT_EQ(1u, g_script.messages.size());
+    EXPECT_EQ("The template image could not be written to \"" + g_strTypedFile + "\".",
+              g_script.messages[0].text);
+    EXPECT_FALSE(testsupport::FileExists(g_strTypedFile));
+}
