@@ -58,6 +58,17 @@ protected:
         ASSERT_TRUE(tpl.SaveAs((m_strFolder + "framed.atp").c_str()));
     }
 
+    // The export command fails with its one message, naming the file.
+    void ExpectExportFailureReported(const std::string &file)
+    {
+        EXPECT_FALSE(m_commands.ExportTemplateImage());
+        ASSERT_EQ(1u, g_script.messages.size());
+        EXPECT_EQ("The template image could not be written to \"" + file + "\".",
+                  g_script.messages[0].text);
+        EXPECT_EQ("Error", g_script.messages[0].caption);
+        EXPECT_EQ((UINT)(MB_OK | MB_ICONERROR), g_script.messages[0].type);
+    }
+
     PictraUtil m_binding;
     std::string m_strFolder;
     FakeHost m_host;
@@ -179,12 +190,7 @@ TEST_F(Export, APictureThatCannotBeWrittenIsReported)
     BuildFramedTemplate();
     g_strTypedFile = m_strFolder + "no\\such\\folder\\x.jpg";
     ShownScript script(TypeAndConfirm);
-    EXPECT_FALSE(m_commands.ExportTemplateImage());
-    ASSERT_EQ(1u, g_script.messages.size());
-    EXPECT_EQ("The template image could not be written to \"" + g_strTypedFile + "\".",
-              g_script.messages[0].text);
-    EXPECT_EQ("Error", g_script.messages[0].caption);
-    EXPECT_EQ((UINT)(MB_OK | MB_ICONERROR), g_script.messages[0].type);
+    ExpectExportFailureReported(g_strTypedFile);
 }
 
 TEST_F(Export, ATemplateTooLargeToDrawIsReportedNotWrapped)
@@ -195,9 +201,6 @@ TEST_F(Export, ATemplateTooLargeToDrawIsReportedNotWrapped)
     m_host.m_template.Add(pShadow);
     g_strTypedFile = m_strFolder + "huge.jpg";
     ShownScript script(TypeAndConfirm);
-    EXPECT_FALSE(m_commands.ExportTemplateImage());
-    ASSERT_EQ(1u, g_script.messages.size());
-    EXPECT_EQ("The template image could not be written to \"" + g_strTypedFile + "\".",
-              g_script.messages[0].text);
+    ExpectExportFailureReported(g_strTypedFile);
     EXPECT_FALSE(testsupport::FileExists(g_strTypedFile));
 }
