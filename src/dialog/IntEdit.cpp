@@ -13,6 +13,7 @@ const UINT_PTR kSubclassId = 0x4F524E49;  // "ORNI"
 struct Range {
     int nMin;
     int nMax;
+    HWND hSpin;
     bool HasBounds() const { return nMin != nMax; }
     long long Clamp(long long n) const
     {
@@ -79,6 +80,11 @@ LRESULT CALLBACK EditProc(HWND hEdit, UINT uMsg, WPARAM wParam, LPARAM lParam, U
     case WM_KILLFOCUS:
         ClampOnLeave(hEdit, *pRange);
         break;
+    case WM_ENABLE:
+        // A disabled field's spin button must not step it either.
+        if (pRange->hSpin)
+            EnableWindow(pRange->hSpin, static_cast<BOOL>(wParam));
+        break;
     case WM_NCDESTROY:
         RemovePropA(hEdit, kRangeProperty);
         RemoveWindowSubclass(hEdit, EditProc, kSubclassId);
@@ -95,7 +101,7 @@ bool Attach(HWND hDlg, int nEditId, int nMin, int nMax)
     HWND hEdit = GetDlgItem(hDlg, nEditId);
     if (!hEdit || GetRange(hEdit))
         return false;
-    Range *pRange = new Range{nMin, nMax};
+    Range *pRange = new Range{nMin, nMax, nullptr};
     if (!SetPropA(hEdit, kRangeProperty, pRange)) {
         delete pRange;
         return false;
@@ -114,6 +120,8 @@ bool Attach(HWND hDlg, int nEditId, int nMin, int nMax)
         // A wide range keeps both arrows live; the field applies its own range.
         SendMessageA(hSpin, UDM_SETRANGE32, static_cast<WPARAM>(-0x7FFFFFFF), 0x7FFFFFFF);
         SetWindowPos(hSpin, hEdit, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        EnableWindow(hSpin, IsWindowEnabled(hEdit));
+        pRange->hSpin = hSpin;
     }
     return true;
 }

@@ -153,22 +153,7 @@ TEST(Binding, OwnsOnlyTheNamesItClaimed)
 // A 12 x 34 24-bit picture, the smallest honest input for the real library.
 std::string SmallBitmap()
 {
-    const int width = 12, height = 34, stride = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER fh = {};
-    BITMAPINFOHEADER ih = {};
-    ih.biSize = sizeof(ih);
-    ih.biWidth = width;
-    ih.biHeight = height;
-    ih.biPlanes = 1;
-    ih.biBitCount = 24;
-    ih.biSizeImage = stride * height;
-    fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof(fh) + sizeof(ih);
-    fh.bfSize = fh.bfOffBits + ih.biSizeImage;
-    std::string bytes(reinterpret_cast<const char *>(&fh), sizeof(fh));
-    bytes.append(reinterpret_cast<const char *>(&ih), sizeof(ih));
-    bytes.append(ih.biSizeImage, '\x7f');
-    return bytes;
+    return testsupport::BitmapFile(12, 34, RGB(0x7f, 0x7f, 0x7f));
 }
 
 TEST(Binding, CallsTheRealLibrary)

@@ -175,6 +175,17 @@ TEST_F(DialogLayer, ArrowsAndSpinStepWithinTheRange)
     EXPECT_EQ("2147483647", Text(IDC_LAYER_FREE));
 }
 
+TEST_F(DialogLayer, ADisabledFieldsSpinButtonIsDisabledWithIt)
+{
+    HWND hSpin = SpinOf(IDC_LAYER_NUMBER);
+    ASSERT_NE(nullptr, hSpin);
+    EXPECT_TRUE(IsWindowEnabled(hSpin));
+    EnableWindow(GetDlgItem(m_hDlg, IDC_LAYER_NUMBER), FALSE);
+    EXPECT_FALSE(IsWindowEnabled(hSpin));
+    EnableWindow(GetDlgItem(m_hDlg, IDC_LAYER_NUMBER), TRUE);
+    EXPECT_TRUE(IsWindowEnabled(hSpin));
+}
+
 TEST_F(DialogLayer, LeavingClampsWholeNumbersOnly)
 {
     const struct {

@@ -95,21 +95,6 @@ std::vector<AdObj *> Objects(AdSenseTemplate &t)
     return objects;
 }
 
-std::set<std::string> FilesIn(const std::string &folder)
-{
-    std::set<std::string> names;
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((folder + "*").c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.insert(fd.cFileName);
-    } while (FindNextFileA(h, &fd));
-    FindClose(h);
-    return names;
-}
-
 bool TemplateState::operator==(const TemplateState &o) const
 {
     return path == o.path && modified == o.modified &&

@@ -21,7 +21,6 @@ std::string Int32(long long nValue);
 std::string Text(const std::string &text);
 
 std::vector<AdObj *> Objects(AdSenseTemplate &t);
-std::set<std::string> FilesIn(const std::string &folder);
 
 // Everything a failed Open or SaveAs must leave exactly as it was.
 struct TemplateState {

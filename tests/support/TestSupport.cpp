@@ -72,4 +72,46 @@ void PumpMessages()
     }
 }
 
+std::set<std::string> FilesIn(const std::string &folder)
+{
+    std::set<std::string> names;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((folder + "*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.insert(fd.cFileName);
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+    return names;
+}
+
+std::string BitmapFile(int nWidth, int nHeight, COLORREF cr)
+{
+    const int nStride = (nWidth * 3 + 3) & ~3;
+    BITMAPFILEHEADER fh = {};
+    BITMAPINFOHEADER ih = {};
+    ih.biSize = sizeof(ih);
+    ih.biWidth = nWidth;
+    ih.biHeight = nHeight;
+    ih.biPlanes = 1;
+    ih.biBitCount = 24;
+    ih.biSizeImage = nStride * nHeight;
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof(fh) + sizeof(ih);
+    fh.bfSize = fh.bfOffBits + ih.biSizeImage;
+    std::string bytes(reinterpret_cast<const char *>(&fh), sizeof(fh));
+    bytes.append(reinterpret_cast<const char *>(&ih), sizeof(ih));
+    std::string row(nStride, '\0');
+    for (int x = 0; x < nWidth; x++) {
+        row[x * 3] = static_cast<char>(GetBValue(cr));
+        row[x * 3 + 1] = static_cast<char>(GetGValue(cr));
+        row[x * 3 + 2] = static_cast<char>(GetRValue(cr));
+    }
+    for (int y = 0; y < nHeight; y++)
+        bytes += row;
+    return bytes;
+}
+
 }  // namespace testsupport

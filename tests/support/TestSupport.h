@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <set>
 #include <string>
 
 // Small helpers shared by every test program.
@@ -15,6 +16,10 @@ std::string MakeScratchFolder(const char *name);
 std::string ReadFileBytes(const std::string &path);
 bool WriteFileBytes(const std::string &path, const std::string &bytes);
 bool FileExists(const std::string &path);
+// Names of the files (not folders) in a folder given with its trailing backslash.
+std::set<std::string> FilesIn(const std::string &folder);
+// The bytes of a bottom-up 24-bit BMP file whose every pixel is one colour.
+std::string BitmapFile(int nWidth, int nHeight, COLORREF cr);
 
 // Pumps the thread's message queue until it is empty.
 void PumpMessages();
