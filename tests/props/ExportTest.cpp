@@ -164,12 +164,17 @@ TEST_F(Export, TheCommandWritesThePictureIntoANewImagesFolderBesideTheTemplate)
     ASSERT_TRUE(testsupport::FileExists(file));
     int size[2] = {0, 0};
     ASSERT_TRUE(m_binding.GetImageSize(file.c_str(), size));
-    // Objects span 8..740 x 8..102, grown by 10 on every side.
-    EXPECT_EQ(752, size[0]);
-    EXPECT_EQ(114, size[1]);
+    // Objects span 8..740 x 8..102, grown by 10 on every side; the left and top margins stop
+    // at the template's edge, as the page code's table does.
+    EXPECT_EQ(750, size[0]);
+    EXPECT_EQ(112, size[1]);
+    int nCodeWidth = 0, nCodeHeight = 0;
+    m_host.m_template.GetPictureSize(&nCodeWidth, &nCodeHeight);
+    EXPECT_EQ(nCodeWidth, size[0]);
+    EXPECT_EQ(nCodeHeight, size[1]);
     PixelCanvas pic(size[0], size[1]);
     ASSERT_TRUE(m_binding.DrawImageOnDC(file.c_str(), pic.DC(), 0, 0));
-    const COLORREF crFrame = pic.At(10 + 2, 10 + 2);
+    const COLORREF crFrame = pic.At(8 + 2, 8 + 2);
     EXPECT_GT(GetRValue(crFrame), 180);
     EXPECT_LT(GetGValue(crFrame), 60);
     EXPECT_GT(GetGValue(pic.At(3, 3)), 230);  // the margin is white
