@@ -5,7 +5,7 @@
 
 #include "AdPreview.h"
 #include "dialog/ColorPanel.h"
-#include "main/MainLogo.h"
+#include "Logo.h"
 #include "resource.h"
 
 namespace {
@@ -58,7 +58,8 @@ bool TfmMain::CreatePages()
 bool TfmMain::CreateFrameControls()
 {
     m_hWhiteBrush.Reset(CreateSolidBrush(RGB(255, 255, 255)));
-    m_hLogo = mainlogo::Create(m_hWnd, IDC_LOGO);
+    RegisterLogoClass(GetModuleHandleA(nullptr));
+    m_hLogo = CreateChild(m_hWnd, LogoClass, "", 0, IDC_LOGO);
     m_hHelp = CreateChild(m_hWnd, "BUTTON", "&Help", BS_PUSHBUTTON | WS_TABSTOP, IDC_BTNHELP);
     m_hExit = CreateChild(m_hWnd, "BUTTON", "E&xit", BS_PUSHBUTTON | WS_TABSTOP, IDC_BTNEXIT);
     m_hTabs = CreateChild(m_hWnd, WC_TABCONTROLA, "", WS_CLIPSIBLINGS | WS_TABSTOP, IDC_PAGES);
