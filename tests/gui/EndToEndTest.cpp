@@ -232,6 +232,18 @@ public:
     }
     bool IsReady() const { return m_dc.Get() && m_bitmap.Get() && m_pBits; }
     HDC DC() const { return m_dc.Get(); }
+    // Pixels darker than mid grey in a rectangle of the picture.
+    int DarkPixels(const RECT &rc) const
+    {
+        int n = 0;
+        for (int y = rc.top; y < rc.bottom; ++y) {
+            for (int x = rc.left; x < rc.right; ++x) {
+                const COLORREF cr = At(x, y);
+                n += GetRValue(cr) + GetGValue(cr) + GetBValue(cr) < 3 * 128;
+            }
+        }
+        return n;
+    }
     COLORREF At(int x, int y) const
     {
         GdiFlush();
@@ -344,4 +356,11 @@ TEST_F(EndToEnd, ATemplateBuiltSavedAndExportedReopensAsBuilt)
     const COLORREF crOnFrame =
         pic.At(rcAd.left - 2 - rcPicture.left, (rcAd.top + rcAd.bottom) / 2 - rcPicture.top);
     EXPECT_TRUE(Near(crFrameLine, crOnFrame)) << std::hex << crOnFrame;
+    // The text is drawn where it was dragged to, and nothing is left where it was.
+    RECT rcTextNow = rcDragged, rcLeftBehind = {rcText.left, rcText.top, rcDragged.left,
+                                                 rcText.bottom};
+    OffsetRect(&rcTextNow, -rcPicture.left, -rcPicture.top);
+    OffsetRect(&rcLeftBehind, -rcPicture.left, -rcPicture.top);
+    EXPECT_GT(pic.DarkPixels(rcTextNow), 0);
+    EXPECT_EQ(0, pic.DarkPixels(rcLeftBehind));
 }
