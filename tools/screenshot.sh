@@ -43,8 +43,11 @@ printf '[Common]\r\nStartup=0\r\n' >"$program/ornamo.ini"
 
 wine "$program/ornamo.exe" </dev/null >/dev/null 2>&1 &
 program_pid=$!
-# The first template appears about 400 ms after the window; give Wine time to paint.
-sleep "${ORNAMO_SHOT_DELAY:-4}"
+# Wait for the window itself (a busy machine may take long to start Wine), then give the
+# first template, which appears about 400 ms after the window, time to paint: keys sent
+# before the window has settled are lost.
+timeout 60 xdotool search --sync --name '^Ornamo - ' >/dev/null 2>&1 || true
+sleep "${ORNAMO_SHOT_DELAY:-3}"
 case "$page" in
   preview) xdotool key --delay 200 alt+v p; sleep 1 ;;
   code) xdotool key --delay 200 alt+v g; sleep 1 ;;

@@ -1,22 +1,31 @@
 #!/usr/bin/env bash
-# Photographs the options dialog, the start-up wizard and the about box under Xvfb.
-# Usage: tools/shoot-dialogs.sh [picture.png]   (default: build/shots/dialogs.png)
+# Photographs a set of dialogs under Xvfb.
+# Usage: tools/shoot-dialogs.sh [shell|props] [picture.png]
+#   shell: the options dialog, the start-up wizard and the about box (the default);
+#   props: the seven property dialogs.
+#   picture: build/shots/<set>-dialogs.png unless given.
 # Nothing started here outlives the script.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ORNAMO_BUILD_DIR:-$root/build}
-shot=${1:-$build/shots/dialogs.png}
+set=${1:-shell}
+case "$set" in
+  shell) screen=1024x600x24 ;;
+  props) screen=1600x1000x24 ;;
+  *) echo "usage: tools/shoot-dialogs.sh [shell|props] [picture.png]" >&2; exit 2 ;;
+esac
+shot=${2:-$build/shots/$set-dialogs.png}
 mkdir -p "$(dirname "$shot")"
 cmake --build "$build" --target dialog_gallery
 
 . "$root/tools/xvfb-env.sh"
-ornamo_start_xvfb 1024x600x24
+ornamo_start_xvfb "$screen"
 . "$root/tools/wine-env.sh"
 ornamo_wine_env "$build" wineprefix-shots
 ornamo_unmanaged_windows
 
 # The gallery shows the dialogs for 6 seconds; the picture is taken once they have painted.
-wine "$build/tests/bin/dialog_gallery.exe" 6 </dev/null >/dev/null 2>&1 &
+wine "$build/tests/bin/dialog_gallery.exe" 6 "$set" </dev/null >/dev/null 2>&1 &
 gallery=$!
 sleep 4
 import -window root "$shot"
