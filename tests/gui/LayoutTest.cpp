@@ -102,12 +102,17 @@ TEST_F(LayoutTest, PagesAtTheDesignSize)
         ExpectAt(IDC_BTNBORDERCOLOR + i, buttonLefts[i], 449);
         ExpectAt(IDC_PNLBORDERCOLOR + i, swatchLefts[i], 454, 40, 20);
     }
-    ExpectAt(IDC_PNLPREVIEW, 20, 17, 948, 419);
+    // The browser button's row comes out of the preview panel.
+    ExpectAt(IDC_PNLPREVIEW, 20, 17, 948, 387);
+    ExpectAt(IDC_BTNBROWSER, 818, 412, 150, 27);
     ExpectAt(IDC_MEMCODE, 20, 15, 948, 419);
     ExpectAt(IDC_BTNSAVE, 818, 449, 150, 27);
     ExpectAt(IDC_BTNCOPY, 648, 449, 150, 27);
     ExpectAt(IDC_EDTPUBID, 90, 454, 130, 19);
     ExpectAt(IDC_EDTCHANNELID, 339, 454, 81, 19);
+    // Between the channel edit and the copy button, below the code.
+    ExpectAt(IDC_CHKASYNC, 436, 437, 204, 17);
+    ExpectAt(IDC_LBLASYNCNOTE, 436, 455, 204, 27);
     ExpectAt(IDC_LOGO, 5, 25, 327, 60);
 }
 
