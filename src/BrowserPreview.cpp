@@ -94,7 +94,7 @@ std::string WriteBrowserPreview(AdSenseTemplate *pTemplate, const char *szFolder
     const std::string page =
         "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"windows-1252\">\r\n"
         "<title>Ornamo preview</title>\r\n</head>\r\n<body>\r\n"
-        "<p style=\"font:13px sans-serif\">The ads below are samples drawn by Ornamo in your ad "
+        "<p style=\"font:13px/16px sans-serif\">The ads below are samples drawn by Ornamo in your ad "
         "colours; on your site AdSense shows real ads in their place.</p>\r\n" +
         table + "</body>\r\n</html>\r\n";
     const std::string path = folder + kPreviewPageName;
