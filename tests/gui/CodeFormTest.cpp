@@ -8,21 +8,6 @@
 
 namespace {
 
-std::string ClipboardText()
-{
-    std::string text;
-    if (!OpenClipboard(nullptr))
-        return "<clipboard closed>";
-    if (HANDLE hData = GetClipboardData(CF_TEXT)) {
-        if (const char *p = static_cast<const char *>(GlobalLock(hData))) {
-            text = p;
-            GlobalUnlock(hData);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
 // The settings file is shared by every test of the program: whatever a test turns on is
 // off again for the next one, even when it fails half way.
 class CodeFormTest : public MainWindowTest {
