@@ -26,6 +26,7 @@ void LoadSettings(AppSettings &settings, const char *szIniPath)
     GetPrivateProfileStringA(kSection, "ChannelID", "", settings.ChannelID,
                              sizeof(settings.ChannelID), szIniPath);
     settings.Startup = GetPrivateProfileIntA(kSection, "Startup", 1, szIniPath) != 0;
+    settings.AsyncCode = GetPrivateProfileIntA(kSection, "AsyncCode", 0, szIniPath) != 0;
 }
 
 bool SaveSettings(const AppSettings &settings, const char *szIniPath)
@@ -39,6 +40,8 @@ bool SaveSettings(const AppSettings &settings, const char *szIniPath)
     bool bOk = WritePrivateProfileStringA(kSection, "PubID", szPubID, szIniPath) != FALSE;
     bOk = WritePrivateProfileStringA(kSection, "ChannelID", szChannelID, szIniPath) != FALSE && bOk;
     bOk = WritePrivateProfileStringA(kSection, "Startup", settings.Startup ? "1" : "0",
+                                     szIniPath) != FALSE && bOk;
+    bOk = WritePrivateProfileStringA(kSection, "AsyncCode", settings.AsyncCode ? "1" : "0",
                                      szIniPath) != FALSE && bOk;
     return bOk;
 }

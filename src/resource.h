@@ -50,6 +50,7 @@
 #define IDC_PNLTITLECOLOR   1213
 #define IDC_PNLTEXTCOLOR    1214
 #define IDC_PNLURLCOLOR     1215
+#define IDC_BTNBROWSER      1220
 
 // Page "Google AdSense Code"
 #define IDC_MEMCODE         1300
@@ -59,6 +60,8 @@
 #define IDC_EDTCHANNELID    1304
 #define IDC_BTNCOPY         1305
 #define IDC_BTNSAVE         1306
+#define IDC_CHKASYNC        1307
+#define IDC_LBLASYNCNOTE    1308
 
 // Menu commands
 #define IDM_FILE_NEW        40001
@@ -76,6 +79,7 @@
 #define IDM_VIEW_EDITOR     40020
 #define IDM_VIEW_PREVIEW    40021
 #define IDM_VIEW_CODE       40022
+#define IDM_VIEW_BROWSER    40023
 #define IDM_TOOL_OPTION     40030
 #define IDM_HELP_CONTENT    40040
 #define IDM_HELP_WEB        40041

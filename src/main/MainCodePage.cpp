@@ -91,7 +91,23 @@ bool TfmMain::HandleIdEditExit(UINT msg, WPARAM wParam)
 
 void TfmMain::ShowCode()
 {
-    SetWindowTextA(Control(IDC_MEMCODE), FTemplate->GetCode());
+    const AdCodeStyle nStyle = FSettings.AsyncCode ? AD_CODE_ASYNC : AD_CODE_SHOW_ADS;
+    SetWindowTextA(Control(IDC_MEMCODE), FTemplate ? FTemplate->GetCode(nStyle) : "");
+}
+
+void TfmMain::ShowCodeForm()
+{
+    CheckDlgButton(m_hPages[PAGE_CODE], IDC_CHKASYNC,
+                   FSettings.AsyncCode ? BST_CHECKED : BST_UNCHECKED);
+    ShowWindow(Control(IDC_LBLASYNCNOTE), FSettings.AsyncCode ? SW_SHOW : SW_HIDE);
+}
+
+void TfmMain::chkAsyncClick()
+{
+    // A way of viewing the code, kept with the settings: the template stays unmodified.
+    FSettings.AsyncCode = IsDlgButtonChecked(m_hPages[PAGE_CODE], IDC_CHKASYNC) == BST_CHECKED;
+    ShowCodeForm();
+    ShowCode();
 }
 
 bool TfmMain::TakeOverId(int nField, bool bReportRefusal)

@@ -56,6 +56,8 @@ void TfmMain::OnCommand(int nId, int nNotifyCode)
         {IDM_VIEW_EDITOR, 0, &TfmMain::miViewEditorClick},
         {IDM_VIEW_PREVIEW, 0, &TfmMain::miViewPreviewClick},
         {IDM_VIEW_CODE, 0, &TfmMain::miViewCodeClick},
+        {IDM_VIEW_BROWSER, 0, &TfmMain::miViewBrowserClick},
+        {IDC_BTNBROWSER, BN_CLICKED, &TfmMain::miViewBrowserClick},
         {IDM_TOOL_OPTION, 0, &TfmMain::miToolOptionClick},
         {IDM_HELP_CONTENT, 0, &TfmMain::miHelpContentClick},
         {IDM_HELP_WEB, 0, &TfmMain::miHelpWebClick},
@@ -74,6 +76,7 @@ void TfmMain::OnCommand(int nId, int nNotifyCode)
         {IDC_BTNFRAME, BN_CLICKED, &TfmMain::btnFrameClick},
         {IDC_BTNCOPY, BN_CLICKED, &TfmMain::btnCopyClick},
         {IDC_BTNSAVE, BN_CLICKED, &TfmMain::btnSaveClick},
+        {IDC_CHKASYNC, BN_CLICKED, &TfmMain::chkAsyncClick},
     };
     if (nId >= IDC_BTNBORDERCOLOR && nId <= IDC_BTNURLCOLOR && nNotifyCode == BN_CLICKED) {
         PickAdColor(nId - IDC_BTNBORDERCOLOR + 1);

@@ -44,7 +44,14 @@ std::vector<ControlBox> PreviewPage(int nWidth, int nHeight)
     const int nStep = nPanelWidth / 5;
     const int nButtonTop = nHeight - 35;
     const int nSwatchTop = nHeight - 30;
-    std::vector<ControlBox> boxes = {{IDC_PNLPREVIEW, 20, 17, nPanelWidth, nHeight - 65}};
+    // The browser button takes a row of its own above the colours, at the right edge: the
+    // colour row has no room left.
+    const int nBrowserWidth = 150;
+    std::vector<ControlBox> boxes = {
+        {IDC_PNLPREVIEW, 20, 17, nPanelWidth, nHeight - 97},
+        {IDC_BTNBROWSER, 20 + nPanelWidth - nBrowserWidth, nHeight - 72, nBrowserWidth,
+         kButtonHeight},
+    };
     // The border colour keeps its design place; the other four spread over the width.
     for (int i = 0; i < 5; ++i) {
         const int nLeft = i == 0 ? 20 : i * nStep;
@@ -64,6 +71,8 @@ std::vector<ControlBox> CodePage(int nWidth, int nHeight)
     const int nCopyLeft = nSaveLeft - nButtonWidth - 20;
     const int nIdTop = nHeight - 30;
     const int nButtonTop = nHeight - 35;
+    const int nAsyncLeft = 436;
+    const int nAsyncWidth = nCopyLeft - 8 - nAsyncLeft;
     return {
         {IDC_MEMCODE, nMemoLeft, 15, nMemoWidth, nHeight - 65},
         {IDC_LBLPUBID, 20, nIdTop, 68, kEditHeight},
@@ -72,6 +81,9 @@ std::vector<ControlBox> CodePage(int nWidth, int nHeight)
         {IDC_EDTCHANNELID, 339, nIdTop, 81, kEditHeight},
         {IDC_BTNCOPY, nCopyLeft, nButtonTop, nButtonWidth, kButtonHeight},
         {IDC_BTNSAVE, nSaveLeft, nButtonTop, nButtonWidth, kButtonHeight},
+        // Between the IDs and the buttons: the check box, and its two-line note below it.
+        {IDC_CHKASYNC, nAsyncLeft, nHeight - 47, nAsyncWidth, 17},
+        {IDC_LBLASYNCNOTE, nAsyncLeft, nHeight - 29, nAsyncWidth, 27},
     };
 }
 

@@ -1,10 +1,16 @@
-// The preview page's five ad colours: buttons, swatches and the colour dialog.
+// The preview page's five ad colours (buttons, swatches and the colour dialog) and the
+// preview in the browser.
 #include "main/TfmMain.h"
+
+#include <string>
 
 #include "AdPreview.h"
 #include "AdTemplate/AdSense.h"
 #include "AdTemplate/AdSenseTemplate.h"
+#include "BrowserPreview.h"
 #include "dialog/ColorPanel.h"
+#include "dialog/Prompts.h"
+#include "misc/WinUtil.h"
 #include "resource.h"
 
 namespace {
@@ -60,4 +66,17 @@ void TfmMain::PickAdColor(int nKind)
     COLORREF cr;
     if (colorpanel::Pick(m_hWnd, hSwatch, &cr))
         UpdateAdColor(nKind, cr, true);
+}
+
+void TfmMain::miViewBrowserClick()
+{
+    if (!FTemplate)
+        return;
+    const std::string folder = std::string(GetProgramFolder()) + "Temp\\";
+    const std::string page = WriteBrowserPreview(FTemplate, folder.c_str());
+    if (page.empty()) {
+        prompts::Error(m_hWnd, "The browser preview could not be written to the Temp folder.");
+        return;
+    }
+    ShellOpen(page.c_str());
 }

@@ -166,6 +166,7 @@ bool TfmMain::InitMainWindow()
     CreateFolders();
     CreateImageLibraryBinding();
     LoadSettings(FSettings, GetSettingsPath());
+    ShowCodeForm();
     FTemplate = new AdSenseTemplate;
     FillAdFormatList();
 

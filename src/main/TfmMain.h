@@ -144,10 +144,16 @@ private:
     // MainPreviewPage.cpp
     void PickAdColor(int nKind);
     void ShowAdColors();
+    // Writes the preview page into the Temp folder and hands it to the shell.
+    void miViewBrowserClick();
 
     // MainCodePage.cpp
     void SetupCodePage();
+    // The code in the form the settings choose.
     void ShowCode();
+    // The check box and its note as the settings say.
+    void ShowCodeForm();
+    void chkAsyncClick();
     void edtPubIDExit();
     void edtChannelIDExit();
     void CheckIdOnExit(int nField);

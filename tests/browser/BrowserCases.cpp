@@ -3,13 +3,15 @@
 // one with an object left of and above the plane, each with margins 0, 3 and 10. Per case:
 // the template file, its background picture (images\<id>.jpg, exported through the real
 // image library) and one page per code form and document mode, whose ad scripts are
-// swapped for local stand-ins. manifest.json lists the cases with what the checks need.
+// swapped for local stand-ins. A few cases also get the program's browser preview, in
+// preview\<id>\. manifest.json lists the cases with what the checks need.
 //
 // Usage: browser_cases.exe   (prints the folder it wrote, exits 1 on any failure)
 #include "AdTemplate/AdFormats.h"
 #include "AdTemplate/AdObjects.h"
 #include "AdTemplate/AdSenseTemplate.h"
 #include "AdTemplate/TemplateExport.h"
+#include "BrowserPreview.h"
 #include "PictraUtil.h"
 #include "PixelCanvas.h"
 #include "TestSupport.h"
@@ -26,6 +28,22 @@ const char kAsyncAddress[] = "https://pagead2.googlesyndication.com/pagead/js/ad
 enum Variant { VARIANT_NONE, VARIANT_SIDES, VARIANT_NEGATIVE };
 const char *const kVariantNames[] = {"none", "sides", "negative"};
 const int kMargins[] = {0, 3, 10};
+
+// The cases that also get the browser preview: a wide, a tall and a small format, each
+// with ornaments that move the placeholder away from the picture's corner.
+const struct {
+    int nFormat;
+    Variant variant;
+    int nMargin;
+} kPreviewCases[] = {{1, VARIANT_SIDES, 3}, {5, VARIANT_NEGATIVE, 10}, {12, VARIANT_SIDES, 0}};
+
+bool HasPreview(int nFormat, Variant variant, int nMargin)
+{
+    for (const auto &c : kPreviewCases)
+        if (c.nFormat == nFormat && c.variant == variant && c.nMargin == nMargin)
+            return true;
+    return false;
+}
 
 // A picture with detail in both directions, so that a shifted background shows.
 COLORREF Ornament(int x, int y)
@@ -162,15 +180,24 @@ bool WriteCase(PictraUtil &binding, const std::string &folder, int nFormat, Vari
         }
     }
 
+    std::string preview;
+    if (HasPreview(nFormat, variant, nMargin)) {
+        const std::string previewFolder = folder + "preview\\" + id + "\\";
+        CreateDirectoryA(previewFolder.c_str(), nullptr);
+        if (WriteBrowserPreview(&tpl, previewFolder.c_str()).empty())
+            return Fail("cannot write the browser preview of " + id);
+        preview = ", \"preview\": \"preview/" + id + "/\"";
+    }
+
     RECT rcPicture;
     tpl.GetPictureRect(&rcPicture);
-    char szEntry[512];
+    char szEntry[640];
     snprintf(szEntry, sizeof(szEntry),
              "%s  {\"id\": \"%s\", \"format\": %d, \"variant\": \"%s\", \"margin\": %d, "
-             "\"picture\": %s, \"ad\": %s, \"jpeg\": [%d, %d]}",
+             "\"picture\": %s, \"ad\": %s, \"jpeg\": [%d, %d]%s}",
              pManifest->empty() ? "" : ",\n", id.c_str(), nFormat, kVariantNames[variant],
              nMargin, RectJson(rcPicture).c_str(), RectJson(*tpl.GetAdSense()->GetPos()).c_str(),
-             size[0], size[1]);
+             size[0], size[1], preview.c_str());
     *pManifest += szEntry;
     return true;
 }
@@ -186,6 +213,7 @@ int main()
     }
     const std::string folder = testsupport::MakeScratchFolder("browser");
     CreateDirectoryA((folder + "images").c_str(), nullptr);
+    CreateDirectoryA((folder + "preview").c_str(), nullptr);
     const std::string picture = folder + "ornament.bmp";
     if (!WriteBmp(picture, 30, 50, Ornament)) {
         Fail("cannot write " + picture);

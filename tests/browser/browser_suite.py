@@ -6,6 +6,8 @@ driven over its DevTools pipe. The case pages of one code form and document mode
 out side by side in one grid page of that mode: each case's page body in a box of the
 page's colour, as if pasted into its own page. Each grid is measured through the DOM and
 captured in one screenshot; the pixel checks (check.js) then run in the same browser.
+The program's browser preview pages of a few cases are opened as they are written, and
+their sample-ads picture is checked on the placeholder.
 One document per grid rather than one frame per case page: frames made the loading
 several times slower.
 
@@ -142,6 +144,54 @@ def dom_failures(cases, measured, form, mode):
     return failures
 
 
+# Runs in a browser preview page once it has loaded.
+MEASURE_PREVIEW = '''(async () => {
+    const cell = document.querySelector('td');
+    const ads = cell.querySelector('img');
+    const img = new Image();
+    img.src = getComputedStyle(cell).backgroundImage.slice(5, -2);
+    await Promise.all([img.decode(), ads.decode()].map(p => p.catch(() => {})));
+    const t = document.querySelector('table').getBoundingClientRect();
+    const a = ads.getBoundingClientRect();
+    await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));
+    return {mode: document.compatMode, note: document.body.textContent,
+            table: [t.left, t.top, t.width, t.height],
+            ad: [a.left - t.left, a.top - t.top, a.right - t.left, a.bottom - t.top]};
+})()'''
+
+
+def render_previews(browser, base, folder, cases):
+    """Each preview page opened and captured: answers the DOM failures and, per page, what
+    its pixel check needs."""
+    failures, shots = [], []
+    for case in cases:
+        if 'preview' not in case:
+            continue
+        name = f'{case["id"]} preview'
+        browser.open(base + case['preview'] + 'preview.html')
+        m = browser.evaluate(MEASURE_PREVIEW)
+        x, y = m['table'][0], m['table'][1]
+        checks = [
+            ('document mode', m['mode'], EXPECTED_MODE['std']),
+            ('table size', m['table'][2:], [case['width'], case['height']]),
+            ('table corner', [x, y], [int(x), int(y)]),
+            ('ads in the table', m['ad'], ad_in_table(case)),
+            ('says the ads are samples', 'samples' in m['note'], True),
+        ]
+        failed = [f'{name}: {what} is {got}, expected {want}' for what, got, want in checks
+                  if got != want]
+        failures += failed
+        if failed:
+            continue
+        shot = f'shot.preview.{case["id"]}.png'
+        with open(os.path.join(folder, shot), 'wb') as f:
+            f.write(browser.screenshot(int(x) + case['width'], int(y) + case['height']))
+        l, t, r, b = m['ad']
+        shots.append((name, [shot, case['preview'] + 'preview-ads.jpg', int(x + l), int(y + t),
+                             int(r - l), int(b - t)]))
+    return failures, shots
+
+
 def serve(folder):
     class QuietHandler(http.server.SimpleHTTPRequestHandler):
         def log_message(self, *args):
@@ -202,6 +252,8 @@ def render_and_check(browser, folder, cases):
                 with open(os.path.join(folder, shot), 'wb') as f:
                     f.write(png)
                 shots.append((shot, form, mode, png))
+        failures_previews, preview_shots = render_previews(browser, base, folder, cases)
+        failures += failures_previews
         rendered = time.monotonic()
 
         browser.open(base + 'check.html')
@@ -216,6 +268,10 @@ def render_and_check(browser, folder, cases):
                 found[png] = browser.evaluate(
                     f'checkShot({json.dumps(shot)}, {json.dumps(checks)})')
             failures += [f'{cases[i]["id"]} {form} {mode}: {text}' for i, text in found[png]]
+        for name, args in preview_shots:
+            arguments = ', '.join(json.dumps(a) for a in args)
+            failures += [f'{name}: {text}'
+                         for text in browser.evaluate(f'checkPreview({arguments})')]
         return failures, rendered
     finally:
         server.shutdown()
@@ -244,8 +300,9 @@ def main():
 
     for line in failures:
         print(line)
+    previews = sum('preview' in case for case in cases)
     print(f'browser suite: {len(cases)} templates x {len(FORMS)} code forms x {len(MODES)} '
-          f'document modes, {len(failures)} failures; cases {written - started:.1f} s, '
+          f'document modes and {previews} browser previews, {len(failures)} failures; cases {written - started:.1f} s, '
           f'rendering {rendered - written:.1f} s, pixel checks {done - rendered:.1f} s')
     sys.exit(1 if failures else 0)
 

@@ -86,3 +86,26 @@ async function checkShot(shotUrl, cases) {
     decoded.delete(shotUrl);
     return failures;
 }
+
+// The browser preview: every pixel of the sample-ads picture where the page shows it, its
+// top-left corner at (x, y) in the screenshot.
+async function checkPreview(shotUrl, adsUrl, x, y, width, height) {
+    const shot = await decode(shotUrl);
+    const ads = await decode(adsUrl);
+    decoded.delete(shotUrl);
+    decoded.delete(adsUrl);
+    if (ads.width !== width || ads.height !== height)
+        return [`sample ads picture is ${ads.width}x${ads.height}, placeholder ${width}x${height}`];
+    let count = 0, first = null;
+    for (let j = 0; j < height; j++) {
+        for (let i = 0; i < width; i++) {
+            const s = ((y + j) * shot.width + x + i) * 4, p = (j * width + i) * 4;
+            if (differs(shot.data, s, ads.data[p], ads.data[p + 1], ads.data[p + 2], TOLERANCE)) {
+                first = first || [i, j, shot.data[s], shot.data[s + 1], shot.data[s + 2]];
+                count++;
+            }
+        }
+    }
+    return count ? [`sample ads not on the placeholder: ${count} pixels differ, first at ` +
+                    `(${first[0]}, ${first[1]}) rgb(${first.slice(2)})`] : [];
+}

@@ -40,6 +40,7 @@ TEST_F(SettingsFile, MissingFileGivesTheDefaults)
     EXPECT_STREQ("pub-1234567890123456", settings.PubID);
     EXPECT_STREQ("", settings.ChannelID);
     EXPECT_TRUE(settings.Startup);
+    EXPECT_FALSE(settings.AsyncCode);
     EXPECT_FALSE(testsupport::FileExists(m_path)) << "reading must not create the file";
 }
 
@@ -68,6 +69,36 @@ TEST_F(SettingsFile, ReadsEachKeyWithItsDefault)
         EXPECT_STREQ(c.pubId, settings.PubID) << c.file;
         EXPECT_STREQ(c.channelId, settings.ChannelID) << c.file;
         EXPECT_EQ(c.startup, settings.Startup) << c.file;
+    }
+}
+
+TEST_F(SettingsFile, AsyncCodeIsOffUnlessTheFileTurnsItOn)
+{
+    const struct {
+        const char *file;
+        bool asyncCode;
+    } cases[] = {
+        {"[Common]\r\nStartup=0\r\n", false},
+        {"[Common]\r\nAsyncCode=1\r\n", true},
+        {"[Common]\r\nAsyncCode=0\r\n", false},
+        {"[Common]\r\nAsyncCode=abc\r\n", false},
+        {"[Other]\r\nAsyncCode=1\r\n", false},
+    };
+    for (const auto &c : cases) {
+        Write(c.file);
+        EXPECT_EQ(c.asyncCode, Load().AsyncCode) << c.file;
+    }
+}
+
+TEST_F(SettingsFile, AsyncCodeSurvivesASaveAndLoad)
+{
+    for (bool bAsync : {true, false}) {
+        AppSettings settings = {};
+        strcpy(settings.PubID, "pub-1234567890123456");
+        settings.AsyncCode = bAsync;
+        ASSERT_TRUE(SaveSettings(settings, m_path.c_str()));
+        EXPECT_NE(std::string::npos, Read().find(bAsync ? "AsyncCode=1" : "AsyncCode=0"));
+        EXPECT_EQ(bAsync, Load().AsyncCode);
     }
 }
 

@@ -102,12 +102,17 @@ TEST_F(LayoutTest, PagesAtTheDesignSize)
         ExpectAt(IDC_BTNBORDERCOLOR + i, buttonLefts[i], 449);
         ExpectAt(IDC_PNLBORDERCOLOR + i, swatchLefts[i], 454, 40, 20);
     }
-    ExpectAt(IDC_PNLPREVIEW, 20, 17, 948, 419);
+    // The browser button's row comes out of the preview panel.
+    ExpectAt(IDC_PNLPREVIEW, 20, 17, 948, 387);
+    ExpectAt(IDC_BTNBROWSER, 818, 412, 150, 27);
     ExpectAt(IDC_MEMCODE, 20, 15, 948, 419);
     ExpectAt(IDC_BTNSAVE, 818, 449, 150, 27);
     ExpectAt(IDC_BTNCOPY, 648, 449, 150, 27);
     ExpectAt(IDC_EDTPUBID, 90, 454, 130, 19);
     ExpectAt(IDC_EDTCHANNELID, 339, 454, 81, 19);
+    // Between the channel edit and the copy button, below the code.
+    ExpectAt(IDC_CHKASYNC, 436, 437, 204, 17);
+    ExpectAt(IDC_LBLASYNCNOTE, 436, 455, 204, 27);
     ExpectAt(IDC_LOGO, 5, 25, 327, 60);
 }
 
@@ -153,7 +158,8 @@ TEST_F(LayoutTest, LabelsAndButtonsHoldTheirWholeText)
     const int ids[] = {IDC_LBLADTYPE, IDC_LBLCURROBJ, IDC_LBLPUBID, IDC_LBLCHANNELID,
                        IDC_BTNDETAIL, IDC_BTNDEL, IDC_BTNIMAGE, IDC_BTNTEXT, IDC_BTNFRAME,
                        IDC_BTNBORDERCOLOR, IDC_BTNBGCOLOR, IDC_BTNTITLECOLOR, IDC_BTNTEXTCOLOR,
-                       IDC_BTNURLCOLOR, IDC_BTNCOPY, IDC_BTNSAVE, IDC_BTNHELP, IDC_BTNEXIT};
+                       IDC_BTNURLCOLOR, IDC_BTNCOPY, IDC_BTNSAVE, IDC_BTNHELP, IDC_BTNEXIT,
+                       IDC_BTNBROWSER};
     HDC hDC = GetDC(Main());
     for (int nId : ids) {
         HWND hControl = Ctl(nId);
@@ -192,4 +198,31 @@ TEST_F(LayoutTest, FontsAndColours)
         EXPECT_EQ(GetTextColor(hDC), RGB(0, 0, 128)) << nId;
     }
     DeleteDC(hDC);
+}
+
+TEST_F(LayoutTest, TheAsyncCheckBoxAndItsNoteHoldTheirWholeText)
+{
+    HDC hDC = GetDC(Main());
+    const struct {
+        int nId;
+        UINT uFormat;
+        int nBox;  // what the control draws beside its text
+    } controls[] = {
+        {IDC_CHKASYNC, DT_SINGLELINE, GetSystemMetrics(SM_CXMENUCHECK) + 4},
+        {IDC_LBLASYNCNOTE, DT_WORDBREAK, 0},
+    };
+    for (const auto &c : controls) {
+        HWND hControl = Ctl(c.nId);
+        char szText[128] = {};
+        GetWindowTextA(hControl, szText, sizeof(szText));
+        RECT rc;
+        GetClientRect(hControl, &rc);
+        HGDIOBJ hOld = SelectObject(hDC, reinterpret_cast<HFONT>(SendMessageA(hControl, WM_GETFONT, 0, 0)));
+        RECT rcText = {0, 0, rc.right - c.nBox, 0};
+        DrawTextA(hDC, szText, -1, &rcText, DT_CALCRECT | c.uFormat);
+        SelectObject(hDC, hOld);
+        EXPECT_LE(rcText.right + c.nBox, rc.right) << szText;
+        EXPECT_LE(rcText.bottom, rc.bottom) << szText;
+    }
+    ReleaseDC(Main(), hDC);
 }

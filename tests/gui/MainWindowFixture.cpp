@@ -77,6 +77,21 @@ void CancelShownDialog(DialogBase *pDialog)
 
 }  // namespace
 
+std::string ClipboardText()
+{
+    std::string text;
+    if (!OpenClipboard(nullptr))
+        return "<clipboard closed>";
+    if (HANDLE hData = GetClipboardData(CF_TEXT)) {
+        if (const char *p = static_cast<const char *>(GlobalLock(hData))) {
+            text = p;
+            GlobalUnlock(hData);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
 std::vector<std::string> PromptLog::Texts() const
 {
     std::vector<std::string> texts;

@@ -45,6 +45,9 @@ struct PromptLog {
 
 extern PromptLog g_prompts;
 
+// The text on the clipboard; "<clipboard closed>" when it cannot be opened.
+std::string ClipboardText();
+
 // A real main window in the test program's own folder, with every prompt and the shell
 // call replaced, started as the program starts it (the timer's two ticks arrive as
 // messages) so that a new template is shown. Nothing the window shows at start-up stays in

@@ -11,21 +11,6 @@
 
 namespace {
 
-std::string ClipboardText()
-{
-    std::string text;
-    if (!OpenClipboard(nullptr))
-        return "<clipboard closed>";
-    if (HANDLE hData = GetClipboardData(CF_TEXT)) {
-        if (const char *p = static_cast<const char *>(GlobalLock(hData))) {
-            text = p;
-            GlobalUnlock(hData);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
 // The IDs a test types: each passes its rule.
 const char *const kPubID = "pub-1234123412341234";
 const char *const kChannelID = "99988877766";
