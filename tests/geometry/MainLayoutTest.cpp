@@ -46,8 +46,10 @@ TEST(MainLayout, EditPageAtDesignSizeAndWider)
 
 TEST(MainLayout, PreviewPageSpreadsTheColourButtonsOverFifths)
 {
+    // The panel gives 32 pixels of its height to the row of the browser preview button.
     ExpectBoxes(PreviewPage(kPageWidth, kPageHeight),
-                {{IDC_PNLPREVIEW, 20, 17, 948, 419},
+                {{IDC_PNLPREVIEW, 20, 17, 948, 387},
+                 {IDC_BTNBROWSER, 818, 412, 150, 27},
                  {IDC_BTNBORDERCOLOR, 20, 449, 110, 27},
                  {IDC_PNLBORDERCOLOR, 140, 454, 40, 20},
                  {IDC_BTNBGCOLOR, 189, 449, 110, 27},
@@ -59,7 +61,7 @@ TEST(MainLayout, PreviewPageSpreadsTheColourButtonsOverFifths)
                  {IDC_BTNURLCOLOR, 756, 449, -1, -1},
                  {IDC_PNLURLCOLOR, 886, 454, -1, -1}});
     // (1294 - 40) / 5 = 250 with the remainder dropped.
-    ExpectBoxes(PreviewPage(1294, 600), {{IDC_PNLPREVIEW, 20, 17, 1254, 535},
+    ExpectBoxes(PreviewPage(1294, 600), {{IDC_PNLPREVIEW, 20, 17, 1254, 503},
                                          {IDC_BTNBORDERCOLOR, 20, 565, -1, -1},
                                          {IDC_BTNBGCOLOR, 250, 565, -1, -1},
                                          {IDC_PNLURLCOLOR, 1130, 570, -1, -1}});
