@@ -59,6 +59,8 @@ HWND TfmMain::Create(HINSTANCE hInstance)
             return nullptr;
     }
     m_hInstance = hInstance;
+    // The table belongs to the module: it is never destroyed.
+    m_hAccelerators = LoadAcceleratorsA(hInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     HMENU hMenu = LoadMenuA(hInstance, MAKEINTRESOURCEA(IDR_MAINMENU));
     HWND hWnd = CreateWindowExA(WS_EX_CONTROLPARENT, ClassName, kDesignCaption,
                                 WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
@@ -74,6 +76,11 @@ HWND TfmMain::Create(HINSTANCE hInstance)
     SetWindowPos(hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
     CenterOnDesktop();
     return hWnd;
+}
+
+bool TfmMain::TranslateShortcut(MSG *pMsg)
+{
+    return m_hWnd && m_hAccelerators && TranslateAcceleratorA(m_hWnd, m_hAccelerators, pMsg);
 }
 
 LRESULT CALLBACK TfmMain::WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -124,8 +131,19 @@ LRESULT TfmMain::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
             return reinterpret_cast<LRESULT>(hBrush);
         break;
     case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        // A shortcut runs its menu item's command: it comes with code 1 and no control.
+        if (lParam == 0 && HIWORD(wParam) == 1)
+            OnCommand(LOWORD(wParam), 0);
+        else
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_INITMENUPOPUP: {
+        HMENU hPopup = reinterpret_cast<HMENU>(wParam);
+        UpdateEditMenu(hPopup);
+        if (GetMenuState(hPopup, IDM_FILE_EXIT, MF_BYCOMMAND) != static_cast<UINT>(-1))
+            UpdateRecentMenu(hPopup);
+        return 0;
+    }
     case WM_NOTIFY: {
         auto *pHeader = reinterpret_cast<NMHDR *>(lParam);
         if (pHeader->hwndFrom == m_hTabs && pHeader->code == TCN_SELCHANGE)
@@ -166,6 +184,7 @@ bool TfmMain::InitMainWindow()
     CreateFolders();
     CreateImageLibraryBinding();
     LoadSettings(FSettings, GetSettingsPath());
+    m_recent.Load(GetSettingsPath());
     FTemplate = new AdSenseTemplate;
     FillAdFormatList();
 
@@ -181,6 +200,7 @@ bool TfmMain::InitMainWindow()
 void TfmMain::FormDestroy()
 {
     SaveSettings(FSettings, GetSettingsPath());
+    m_recent.Save(GetSettingsPath());
     // The canvases still hold the template: they go first, with their windows.
     for (HWND &hPage : m_hPages) {
         if (hPage)

@@ -1,8 +1,12 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+
 #include "AdEdit.h"
+#include "AdTemplate/TemplateHistory.h"
 #include "AppSettings.h"
+#include "RecentFiles.h"
 #include "TemplateHost.h"
 #include "canvas/GdiScope.h"
 #include "main/EditCommands.h"
@@ -38,6 +42,8 @@ public:
     // Switches the start-up timer on, once.
     void PostCreate();
     HWND GetHandle() const { return m_hWnd; }
+    // The window's keyboard shortcuts; true when msg was one of them and ran its command.
+    bool TranslateShortcut(MSG *pMsg);
 
     // TemplateHost
     AdSenseTemplate *GetTemplate() override { return FTemplate; }
@@ -46,6 +52,9 @@ public:
     void FillObjectList() override;
     void SetModified(bool bModified, bool bUpdateCaption) override;
     void UpdateAdColor(int nKind, COLORREF cr, bool bStore) override;
+    void BeginChange() override;
+    void CommitChange(const char *szLabel, const void *pMergeKey) override;
+    void CancelChange() override;
 
     void UpdateCaption();
     void SelectObjectInList(AdObj *pObj);
@@ -72,6 +81,8 @@ public:
     AdEdit *GetAdEdit() const { return FAdEdit; }
     AdPreview *GetAdPreview() const { return FAdPreview; }
     AppSettings &GetSettings() { return FSettings; }
+    TemplateHistory &GetHistory() { return m_history; }
+    RecentFiles &GetRecentFiles() { return m_recent; }
     HWND GetPage(int nPage) const { return m_hPages[nPage]; }
     int GetActivePage() const { return m_nActivePage; }
     HWND GetTabs() const { return m_hTabs; }
@@ -116,6 +127,11 @@ private:
     void miFileExportClick();
     void miFileHTMLClick();
     void miFileExitClick();
+    void miEditUndoClick();
+    void miEditRedoClick();
+    void miPageNextClick();
+    void miPagePrevClick();
+    void OpenRecentFile(size_t nIndex);
     void miViewEditorClick();
     void miViewPreviewClick();
     void miViewCodeClick();
@@ -140,6 +156,24 @@ private:
     void OnObjectSelected(AdEdit *pSender, AdObj *pObj) override;
     void OnObjectDoubleClick(AdEdit *pSender, AdObj *pObj) override;
     void OnObjectDragged(AdEdit *pSender, AdObj *pObj) override;
+    void OnDragBegin(AdEdit *pSender, AdObj *pObj) override;
+    void OnDragEnd(AdEdit *pSender) override;
+    void OnCanvasKey(AdEdit *pSender, UINT nKey, bool bShift) override;
+    // Moves the current object by dx, dy within the template's plane; a series of moves of
+    // one object is one step.
+    void NudgeCurrent(int dx, int dy);
+    // Makes the next (nStep 1) or previous (-1) object in list order current, round the end.
+    void SelectAdjacentObject(int nStep);
+
+    // MainHistory.cpp
+    // Where the template was taken back or forward to, every view follows.
+    void ShowRestoredState();
+    // The Undo and Redo items name their steps, or are greyed.
+    void UpdateEditMenu(HMENU hMenu);
+    // The recent templates between the last separator pair of the File menu.
+    void UpdateRecentMenu(HMENU hMenu);
+    // An open or a save of szPath: the list and the shell hear of it.
+    void NoteRecentFile(const char *szPath);
 
     // MainPreviewPage.cpp
     void PickAdColor(int nKind);
@@ -178,6 +212,15 @@ private:
     AppSettings FSettings = {};
     PictraUtil *m_pPictra = nullptr;
     EditCommands m_editCommands;
+    TemplateHistory m_history;
+    RecentFiles m_recent;
+    // The state before the change under way, while one is.
+    TemplateSnapshot m_changeBefore;
+    bool m_bChangeOpen = false;
+    // Whether the drag under way has moved its object yet.
+    bool m_bDragMoved = false;
+    bool m_bDragging = false;
+    HACCEL m_hAccelerators = nullptr;
 
     // Ticks of the start-up timer seen so far; kept per window, not per program.
     int m_nStartupTicks = 0;
