@@ -98,6 +98,7 @@ void TfmMain::NewTemplate()
 {
     FTemplate->New();
     m_history.Clear();
+    RemoveRecoveryCopy();
     // The options' IDs go to every new ad unit, as long as they pass their rules.
     AdSenseInfo *pInfo = FTemplate->GetAdSense()->GetInfo();
     if (IsValidPubID(FSettings.PubID))
@@ -116,6 +117,7 @@ bool TfmMain::OpenTemplate(const char *szPath)
         return false;
     }
     m_history.Clear();
+    RemoveRecoveryCopy();
     NoteRecentFile(FTemplate->GetFilePath());
     RefreshViews();
     FillObjectList();
@@ -151,6 +153,7 @@ bool TfmMain::WriteTemplate(const char *szPath)
     const bool bWritten = bNewPath ? FTemplate->SaveAs(szPath) : FTemplate->Save();
     if (bWritten) {
         m_history.MarkSaved();
+        RemoveRecoveryCopy();
         NoteRecentFile(FTemplate->GetFilePath());
     } else {
         prompts::MessageF(m_hWnd, "Error", MB_OK | MB_ICONERROR,

@@ -7,6 +7,7 @@
 #include "AdPreview.h"
 #include "AdTemplate/AdSenseTemplate.h"
 #include "PictraUtil.h"
+#include "RecoveryFile.h"
 #include "dialog/Prompts.h"
 #include "main/MainLayout.h"
 #include "resource.h"
@@ -151,7 +152,10 @@ LRESULT TfmMain::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_TIMER:
-        tmMainTimer();
+        if (wParam == RecoveryTimerId)
+            tmRecoveryTimer();
+        else
+            tmMainTimer();
         return 0;
     case WM_CLOSE:
         if (FormCloseQuery())
@@ -194,6 +198,7 @@ bool TfmMain::InitMainWindow()
         return false;
     FAdEdit->SetOwner(this);
     ShowAdColors();
+    StartRecovery();
     return true;
 }
 
@@ -201,6 +206,7 @@ void TfmMain::FormDestroy()
 {
     SaveSettings(FSettings, GetSettingsPath());
     m_recent.Save(GetSettingsPath());
+    RemoveRecoveryCopy();
     // The canvases still hold the template: they go first, with their windows.
     for (HWND &hPage : m_hPages) {
         if (hPage)

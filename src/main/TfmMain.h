@@ -16,6 +16,7 @@ class AdObj;
 class AdPreview;
 class AdSenseTemplate;
 class PictraUtil;
+class RecoveryFile;
 
 // The main window: the one template of the run on the editing canvas, its preview with
 // sample ads and its page code, with the File, Edit, View, Tools and Help commands. It owns
@@ -29,6 +30,8 @@ class PictraUtil;
 class TfmMain : public TemplateHost, public AdEditOwner {
 public:
     static const char *const ClassName;
+    // The timer that writes the recovery copy of a modified template.
+    static const UINT_PTR RecoveryTimerId = 2;
     enum Page { PAGE_EDIT = 0, PAGE_PREVIEW = 1, PAGE_CODE = 2, PAGE_COUNT = 3 };
 
     TfmMain();
@@ -201,6 +204,14 @@ private:
     void CreateImageLibraryBinding();
     void tmMainTimer();
 
+    // MainRecovery.cpp
+    void StartRecovery();
+    void tmRecoveryTimer();
+    // New, Open, a successful save and a normal close leave no copy behind.
+    void RemoveRecoveryCopy();
+    // Offers the copy an ended run left; true when it was restored into the template.
+    bool OfferRecovery();
+
     HWND m_hWnd = nullptr;
     HINSTANCE m_hInstance = nullptr;
 
@@ -221,6 +232,7 @@ private:
     bool m_bDragMoved = false;
     bool m_bDragging = false;
     HACCEL m_hAccelerators = nullptr;
+    std::unique_ptr<RecoveryFile> m_pRecovery;
 
     // Ticks of the start-up timer seen so far; kept per window, not per program.
     int m_nStartupTicks = 0;
