@@ -81,7 +81,14 @@ HWND TfmMain::Create(HINSTANCE hInstance)
 
 bool TfmMain::TranslateShortcut(MSG *pMsg)
 {
-    return m_hWnd && m_hAccelerators && TranslateAcceleratorA(m_hWnd, m_hAccelerators, pMsg);
+    if (!m_hWnd || !m_hAccelerators)
+        return false;
+    // A text box keeps its own Ctrl+Z and Ctrl+Y for what is typed into it.
+    char szClass[16] = {};
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == 'Z' || pMsg->wParam == 'Y') &&
+        GetClassNameA(pMsg->hwnd, szClass, sizeof(szClass)) && _stricmp(szClass, "Edit") == 0)
+        return false;
+    return TranslateAcceleratorA(m_hWnd, m_hAccelerators, pMsg) != 0;
 }
 
 LRESULT CALLBACK TfmMain::WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)

@@ -20,10 +20,10 @@ public:
         testsupport::PumpMessages();
     }
     // A key as the program's message loop meets it; true when a shortcut took it.
-    bool Shortcut(UINT nKey, bool bCtrl, bool bShift)
+    bool Shortcut(UINT nKey, bool bCtrl, bool bShift, HWND hTarget = nullptr)
     {
         SetModifiers(bCtrl, bShift);
-        MSG msg = {Canvas(), WM_KEYDOWN, nKey, 0, 0, {0, 0}};
+        MSG msg = {hTarget ? hTarget : Canvas(), WM_KEYDOWN, nKey, 0, 0, {0, 0}};
         const bool bTaken = m_pForm->TranslateShortcut(&msg);
         SetModifiers(false, false);
         testsupport::PumpMessages();
@@ -185,4 +185,8 @@ TEST_F(KeyboardTest, ShortcutsRunTheirCommands)
         EXPECT_TRUE(c.ran()) << c.szWhat;
     }
     EXPECT_FALSE(Shortcut('Q', true, false));
+    // The ID edits keep their own undo; the other shortcuts work there too.
+    EXPECT_FALSE(Shortcut('Z', true, false, Ctl(IDC_EDTPUBID)));
+    EXPECT_FALSE(Shortcut('Y', true, false, Ctl(IDC_EDTPUBID)));
+    EXPECT_TRUE(Shortcut(VK_TAB, true, false, Ctl(IDC_EDTPUBID)));
 }
