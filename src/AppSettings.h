@@ -5,6 +5,9 @@ struct AppSettings {
     char PubID[32];
     char ChannelID[32];
     bool Startup;
+    // Seconds between recovery copies of a modified template, 1 to 30; read only, from
+    // "RecoveryInterval", for a setup that wants copies more often than every 30 seconds.
+    int RecoveryInterval;
 };
 
 // The publisher ID used when the settings name none.

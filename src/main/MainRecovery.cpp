@@ -7,16 +7,10 @@
 #include "dialog/Prompts.h"
 #include "misc/WinUtil.h"
 
-namespace {
-
-const UINT kRecoveryInterval = 30 * 1000;
-
-}  // namespace
-
 void TfmMain::StartRecovery()
 {
     m_pRecovery.reset(new RecoveryFile(GetProgramFolder()));
-    SetTimer(m_hWnd, RecoveryTimerId, kRecoveryInterval, nullptr);
+    SetTimer(m_hWnd, RecoveryTimerId, static_cast<UINT>(FSettings.RecoveryInterval) * 1000, nullptr);
 }
 
 // A drag in progress is left alone: the copy is taken at a tick after it.
