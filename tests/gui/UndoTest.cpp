@@ -17,6 +17,15 @@ void ConfirmShownDialog(DialogBase *pDialog)
     pDialog->EndModal(IDOK);
 }
 
+// The text dialog takes a new text and is confirmed with its OK button.
+void ChangeTextInDialog(DialogBase *pDialog)
+{
+    ++g_prompts.dialogsShown;
+    SetDlgItemTextA(pDialog->GetHandle(), IDC_TEXT_TEXT, "Changed");
+    SendMessageA(pDialog->GetHandle(), WM_COMMAND, MAKEWPARAM(IDC_PROP_OK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(pDialog->GetHandle(), IDC_PROP_OK)));
+}
+
 class UndoTest : public MainWindowTest {
 public:
     // The bytes the template's file holds in its present state.
@@ -76,6 +85,12 @@ TEST_F(UndoTest, EveryKindOfStepIsUndoneAndRedoneToTheSameFile)
          [&] {
              g_prompts.answers = {IDYES};
              Command(IDC_BTNDEL, BN_CLICKED);
+         }},
+        {"Change Text 1", [&] { InsertText(); },
+         [&] {
+             DialogBase::ShownHook pfnOld = DialogBase::SetShownHook(ChangeTextInDialog);
+             Command(IDC_BTNDETAIL, BN_CLICKED);
+             DialogBase::SetShownHook(pfnOld);
          }},
         {"Change Ad Format", [] {}, [&] { PickListEntry(IDC_CBADTYPE, 4); }},
         {"Change Ad Color", [] {},
