@@ -14,6 +14,7 @@
 #include "PictraUtil.h"
 #include "BenchSupport.h"
 #include "main/TfmMain.h"
+#include "resource.h"
 
 #include <cstdio>
 #include <string>
@@ -175,6 +176,26 @@ int main()
     std::printf("drag step (press, move, release)   main window %8.2f ms   bare canvas %8.2f ms"
                 "   ratio %.2f\n",
                 dragMain, dragBare, dragBare > 0 ? dragMain / dragBare : 0.0);
+
+    // A thousand steps, each a nudge of another picture than the one before so that none
+    // merge, then undo back as far as the history reaches.
+    form.OpenTemplate(path.c_str());
+    Pump();
+    const double nudgeStart = bench::Now();
+    for (int i = 0; i < 1000; ++i) {
+        SendMessageA(hMainCanvas, WM_KEYDOWN, VK_TAB, 0);
+        SendMessageA(hMainCanvas, WM_KEYDOWN, (i / 11) % 2 ? VK_LEFT : VK_RIGHT, 0);
+    }
+    const double nudge = (bench::Now() - nudgeStart) / 1000;
+    const size_t nKept = form.GetHistory().GetUndoCount();
+    const size_t nHistoryBytes = form.GetHistory().GetMemoryBytes();
+    const double undoStart = bench::Now();
+    while (form.GetHistory().CanUndo())
+        SendMessageA(hMain, WM_COMMAND, IDM_EDIT_UNDO, 0);
+    const double undo = nKept ? (bench::Now() - undoStart) / nKept : 0.0;
+    std::printf("1000 undo steps (nudge, ten pictures): %8.2f ms a step; %zu kept in %zu bytes"
+                " (%zu a step); undo %8.2f ms a step\n",
+                nudge, nKept, nHistoryBytes, nKept ? nHistoryBytes / nKept : 0, undo);
 
     DestroyWindow(hParent);
     form.GetTemplate()->SetModified(false);

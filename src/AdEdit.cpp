@@ -59,6 +59,17 @@ bool AdEdit::Dispatch(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_LBUTTONDBLCLK: OnLButtonDblClk(wParam, lParam); break;
     case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); break;
     case WM_CAPTURECHANGED: OnCaptureChanged(reinterpret_cast<HWND>(lParam)); break;
+    case WM_GETDLGCODE:
+        *plResult = DLGC_WANTALLKEYS;
+        return true;
+    case WM_KEYDOWN:
+        if (m_pOwner)
+            m_pOwner->OnCanvasKey(this, static_cast<UINT>(wParam), GetKeyState(VK_SHIFT) < 0);
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        Refresh();
+        break;
     case WM_SETCURSOR:
         if (OnSetCursor(LOWORD(lParam))) {
             *plResult = TRUE;
@@ -79,6 +90,11 @@ void AdEdit::Paint(HDC hDC, const RECT &rcClient)
         canvas::DrawCanvasObjects(m_pTemplate, hDC, ox, oy, false);
     }
     canvas::DrawRulers(hDC, rcClient, m_nScrollX, m_nScrollY, m_hRulerPen, m_hRulerFont);
+    if (GetFocus() == m_hWnd) {
+        RECT rcFocus = {rcClient.left + RulerSize + 1, rcClient.top + RulerSize + 1,
+                        rcClient.right - 1, rcClient.bottom - 1};
+        DrawFocusRect(hDC, &rcFocus);
+    }
 }
 
 POINT AdEdit::ToTemplate(POINT ptClient) const
@@ -130,6 +146,8 @@ void AdEdit::SetDragCursor(int nHitCode)
 void AdEdit::OnLButtonDown(WPARAM, LPARAM lParam)
 {
     const POINT p = PointFromLParam(lParam);
+    if (GetFocus() != m_hWnd)
+        SetFocus(m_hWnd);
     m_bButtonDown = true;
     AdObj *pObj = HitTestObject(p);
     m_nDragMode = pObj ? HitTestHandle(pObj, p) : canvas::HIT_NONE;
@@ -138,6 +156,8 @@ void AdEdit::OnLButtonDown(WPARAM, LPARAM lParam)
         m_ptLast = p;
         SetDragCursor(m_nDragMode);
         SetCapture(m_hWnd);
+        if (m_pOwner)
+            m_pOwner->OnDragBegin(this, pObj);
     }
 }
 
@@ -178,7 +198,7 @@ void AdEdit::OnLButtonUp(WPARAM, LPARAM lParam)
     m_bButtonDown = false;
     if (m_nDragMode != canvas::HIT_NONE) {
         // A finished drag leaves the selection as it was.
-        m_nDragMode = canvas::HIT_NONE;
+        EndDrag();
         if (GetCapture() == m_hWnd)
             ReleaseCapture();
         SetDragCursor(canvas::HIT_NONE);
@@ -215,8 +235,15 @@ void AdEdit::OnCaptureChanged(HWND hNewCapture)
 {
     if (hNewCapture == m_hWnd || m_nDragMode == canvas::HIT_NONE)
         return;
-    m_nDragMode = canvas::HIT_NONE;
     m_bButtonDown = false;
+    EndDrag();
+}
+
+void AdEdit::EndDrag()
+{
+    m_nDragMode = canvas::HIT_NONE;
+    if (m_pOwner)
+        m_pOwner->OnDragEnd(this);
 }
 
 void AdEdit::Drag(AdObj *pObj, POINT ptClient)

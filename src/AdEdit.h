@@ -19,6 +19,13 @@ public:
     virtual void OnObjectDoubleClick(AdEdit *pSender, AdObj *pObj) = 0;
     // A drag step moved or resized pObj: the template has changed.
     virtual void OnObjectDragged(AdEdit *pSender, AdObj *pObj) = 0;
+    // A press on the current object's interior, edge or corner starts a drag; it ends at
+    // the release or when another window takes the mouse, whether or not anything moved.
+    virtual void OnDragBegin(AdEdit *pSender, AdObj *pObj) = 0;
+    virtual void OnDragEnd(AdEdit *pSender) = 0;
+    // A key pressed while the canvas has the focus (every key reaches it, Tab included);
+    // bShift tells whether Shift was down.
+    virtual void OnCanvasKey(AdEdit *pSender, UINT nKey, bool bShift) = 0;
 
 protected:
     ~AdEditOwner() = default;
@@ -27,6 +34,8 @@ protected:
 // The editing canvas: the template at 1:1 below a horizontal and beside a vertical ruler.
 // Objects are selected by clicking, opened by double-clicking, and the current one is moved
 // or resized by dragging its interior, edges or corners, scrolling the view as it goes.
+// A click gives it the focus, shown as a dotted frame inside its border; its keys go to
+// its owner.
 //
 // Make it with new and hand it to Create: from then on it belongs to its window and is
 // deleted when the window is destroyed. When Create fails the caller still owns it.
@@ -69,6 +78,7 @@ private:
     void SetDragCursor(int nHitCode);
     bool OnSetCursor(UINT nHitTest);
     void OnCaptureChanged(HWND hNewCapture);
+    void EndDrag();
 
     HPEN m_hRulerPen = nullptr;
     HFONT m_hRulerFont = nullptr;

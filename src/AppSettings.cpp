@@ -17,6 +17,7 @@ void LoadSettings(AppSettings &settings, const char *szIniPath)
     memset(&settings, 0, sizeof(settings));
     CopyText(settings.PubID, kDefaultSettingsPubID);
     settings.Startup = true;
+    settings.RecoveryInterval = 30;
     // Without a path the profile functions would read the system folder's win.ini.
     if (!szIniPath || !szIniPath[0])
         return;
@@ -27,6 +28,8 @@ void LoadSettings(AppSettings &settings, const char *szIniPath)
                              sizeof(settings.ChannelID), szIniPath);
     settings.Startup = GetPrivateProfileIntA(kSection, "Startup", 1, szIniPath) != 0;
     settings.AsyncCode = GetPrivateProfileIntA(kSection, "AsyncCode", 0, szIniPath) != 0;
+    const int nInterval = static_cast<int>(GetPrivateProfileIntA(kSection, "RecoveryInterval", 30, szIniPath));
+    settings.RecoveryInterval = nInterval < 1 ? 1 : nInterval > 30 ? 30 : nInterval;
 }
 
 bool SaveSettings(const AppSettings &settings, const char *szIniPath)

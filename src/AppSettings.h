@@ -7,6 +7,9 @@ struct AppSettings {
     bool Startup;
     // The code page shows the asynchronous ad code instead of the classic one.
     bool AsyncCode;
+    // Seconds between recovery copies of a modified template, 1 to 30; read only, from
+    // "RecoveryInterval", for a setup that wants copies more often than every 30 seconds.
+    int RecoveryInterval;
 };
 
 // The publisher ID used when the settings name none.

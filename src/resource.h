@@ -10,6 +10,7 @@
 
 // ---- Main window ----
 #define IDR_MAINMENU        100
+#define IDR_ACCELERATORS    101
 
 #define IDD_PAGE_EDIT       200
 #define IDD_PAGE_PREVIEW    201
@@ -84,6 +85,12 @@
 #define IDM_HELP_CONTENT    40040
 #define IDM_HELP_WEB        40041
 #define IDM_HELP_ABOUT      40042
+#define IDM_EDIT_UNDO       40015
+#define IDM_EDIT_REDO       40016
+// The recent templates take eight IDs in a row, the most recent first.
+#define IDM_FILE_RECENT     40050
+#define IDM_PAGE_NEXT       40060
+#define IDM_PAGE_PREV       40061
 
 // ---- Wizard, options, about ----
 #define IDD_OPTION              300

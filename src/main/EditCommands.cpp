@@ -1,6 +1,7 @@
 #include "main/EditCommands.h"
 
 #include <memory>
+#include <string>
 
 #include "AdTemplate/AdDrawUtil.h"
 #include "AdTemplate/AdObjects.h"
@@ -98,9 +99,12 @@ bool EditCommands::InsertObject(int nType)
     std::unique_ptr<ObjectDialog> pDialog(NewPropertyDialog(nType, m_pHost));
     if (RunPropertyDialog(pDialog.get(), pObj.get()) != IDOK)
         return false;
+    ChangeScope change(m_pHost);
     if (!m_pHost->GetTemplate()->Add(pObj.get()))
         return false;
+    const std::string label = std::string("Insert ") + pObj->GetName();
     pObj.release();  // the template owns it now
+    change.Commit(label);
     m_pHost->RefreshViews();
     m_pHost->FillObjectList();
     return true;
@@ -120,7 +124,10 @@ bool EditCommands::DeleteCurrent()
     if (prompts::Message(hOwner, "Are you sure to delete this object?", "Confirm",
                          MB_YESNOCANCEL | MB_ICONQUESTION) != IDYES)
         return false;
+    ChangeScope change(m_pHost);
+    const std::string label = std::string("Delete ") + pObj->GetName();
     pTemplate->Delete(pObj);
+    change.Commit(label);
     m_pHost->RefreshViews();
     m_pHost->FillObjectList();
     return true;
@@ -131,9 +138,12 @@ bool EditCommands::EditCurrent()
     AdObj *pObj = m_pHost->GetTemplate()->GetCurrent();
     if (!pObj)
         return false;
+    // The dialog writes into the object on OK: the state before is taken before it runs.
+    ChangeScope change(m_pHost);
     std::unique_ptr<ObjectDialog> pDialog(NewPropertyDialog(pObj->GetType(), m_pHost));
     const bool bOk = RunPropertyDialog(pDialog.get(), pObj) == IDOK;
     if (bOk && pDialog->IsChanged()) {
+        change.Commit(std::string("Change ") + pObj->GetName());
         m_pHost->SetModified(true, false);
         // The frame's dialog leaves its pen and brush to be rebuilt here.
         if (pObj->GetType() == OBJ_FRAME) {
@@ -150,12 +160,14 @@ bool EditCommands::EditCurrent()
 bool EditCommands::ExportTemplateImage()
 {
     AdSenseTemplate *pTemplate = m_pHost->GetTemplate();
+    ChangeScope change(m_pHost);
     TfmExportImage dialog;
     if (!dialog.Create(m_pHost->GetOwnerWindow()) || !dialog.SetTemplate(pTemplate) ||
         dialog.ShowModal() != IDOK)
         return false;
     // The margins are part of the template file and of the page code's table size.
     if (dialog.MarginsChanged()) {
+        change.Commit("Change Margins");
         m_pHost->SetModified(true, false);
         m_pHost->RefreshViews();
     }

@@ -26,11 +26,14 @@ struct IdField {
     bool (*pfnIsValid)(const char *);
     const char *szRefusal;
     char (AdSenseInfo::*pField)[AD_ID_SIZE];
+    const char *szStepLabel;
 };
 
 const IdField kIdFields[] = {
-    {IDC_EDTPUBID, IsValidPubID, "Invalid AdSense Publisher ID.", &AdSenseInfo::szPubID},
-    {IDC_EDTCHANNELID, IsValidChannelID, "Invalid AdSense Channel ID.", &AdSenseInfo::szChannelID},
+    {IDC_EDTPUBID, IsValidPubID, "Invalid AdSense Publisher ID.", &AdSenseInfo::szPubID,
+     "Change Publisher ID"},
+    {IDC_EDTCHANNELID, IsValidChannelID, "Invalid AdSense Channel ID.", &AdSenseInfo::szChannelID,
+     "Change Channel ID"},
 };
 const int FIELD_PUBID = 0;
 const int FIELD_CHANNELID = 1;
@@ -122,8 +125,10 @@ bool TfmMain::TakeOverId(int nField, bool bReportRefusal)
             prompts::Message(m_hWnd, field.szRefusal, "Error", MB_OK | MB_ICONINFORMATION);
         return false;
     }
-    CopyText(szStored, text.c_str());
     // The IDs are stored in the template file: changing them is an edit.
+    ChangeScope change(this);
+    CopyText(szStored, text.c_str());
+    change.Commit(field.szStepLabel);
     SetModified(true, true);
     ShowCode();
     return true;

@@ -48,6 +48,10 @@ void TfmMain::OnCommand(int nId, int nNotifyCode)
         {IDM_FILE_EXPORT, 0, &TfmMain::miFileExportClick},
         {IDM_FILE_HTML, 0, &TfmMain::miFileHTMLClick},
         {IDM_FILE_EXIT, 0, &TfmMain::miFileExitClick},
+        {IDM_EDIT_UNDO, 0, &TfmMain::miEditUndoClick},
+        {IDM_EDIT_REDO, 0, &TfmMain::miEditRedoClick},
+        {IDM_PAGE_NEXT, 0, &TfmMain::miPageNextClick},
+        {IDM_PAGE_PREV, 0, &TfmMain::miPagePrevClick},
         {IDM_EDIT_NEWIMAGE, 0, &TfmMain::btnImageClick},
         {IDM_EDIT_NEWTEXT, 0, &TfmMain::btnTextClick},
         {IDM_EDIT_NEWLINE, 0, &TfmMain::btnLineClick},
@@ -78,6 +82,10 @@ void TfmMain::OnCommand(int nId, int nNotifyCode)
         {IDC_BTNSAVE, BN_CLICKED, &TfmMain::btnSaveClick},
         {IDC_CHKASYNC, BN_CLICKED, &TfmMain::chkAsyncClick},
     };
+    if (nId >= IDM_FILE_RECENT && nId < IDM_FILE_RECENT + static_cast<int>(RecentFiles::MaxFiles)) {
+        OpenRecentFile(static_cast<size_t>(nId - IDM_FILE_RECENT));
+        return;
+    }
     if (nId >= IDC_BTNBORDERCOLOR && nId <= IDC_BTNURLCOLOR && nNotifyCode == BN_CLICKED) {
         PickAdColor(nId - IDC_BTNBORDERCOLOR + 1);
         return;
@@ -92,6 +100,8 @@ void TfmMain::OnCommand(int nId, int nNotifyCode)
 void TfmMain::NewTemplate()
 {
     FTemplate->New();
+    m_history.Clear();
+    RemoveRecoveryCopy();
     // The options' IDs go to every new ad unit, as long as they pass their rules.
     AdSenseInfo *pInfo = FTemplate->GetAdSense()->GetInfo();
     if (IsValidPubID(FSettings.PubID))
@@ -109,6 +119,9 @@ bool TfmMain::OpenTemplate(const char *szPath)
         prompts::Error(m_hWnd, "Invalid Ornamo template file!");
         return false;
     }
+    m_history.Clear();
+    RemoveRecoveryCopy();
+    NoteRecentFile(FTemplate->GetFilePath());
     RefreshViews();
     FillObjectList();
     ShowAdColors();
@@ -141,9 +154,14 @@ bool TfmMain::WriteTemplate(const char *szPath)
     // The target is copied: a failed SaveAs leaves the template's own path as it was.
     std::string target = bNewPath ? szPath : FTemplate->GetFilePath();
     const bool bWritten = bNewPath ? FTemplate->SaveAs(szPath) : FTemplate->Save();
-    if (!bWritten)
+    if (bWritten) {
+        m_history.MarkSaved();
+        RemoveRecoveryCopy();
+        NoteRecentFile(FTemplate->GetFilePath());
+    } else {
         prompts::MessageF(m_hWnd, "Error", MB_OK | MB_ICONERROR,
                           "The AdSense Template File \"%s\" could not be saved.", target.c_str());
+    }
     RefreshViews();
     return bWritten;
 }
@@ -193,6 +211,8 @@ void TfmMain::btnExitClick() { miFileExitClick(); }
 void TfmMain::miViewEditorClick() { ShowPage(PAGE_EDIT); }
 void TfmMain::miViewPreviewClick() { ShowPage(PAGE_PREVIEW); }
 void TfmMain::miViewCodeClick() { ShowPage(PAGE_CODE); }
+void TfmMain::miPageNextClick() { ShowPage((m_nActivePage + 1) % PAGE_COUNT); }
+void TfmMain::miPagePrevClick() { ShowPage((m_nActivePage + PAGE_COUNT - 1) % PAGE_COUNT); }
 
 void TfmMain::miToolOptionClick()
 {

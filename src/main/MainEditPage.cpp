@@ -2,6 +2,9 @@
 // commands belong to EditCommands.
 #include "main/TfmMain.h"
 
+#include <string>
+#include <vector>
+
 #include "AdTemplate/AdFormats.h"
 #include "AdTemplate/AdObjects.h"
 #include "AdTemplate/AdSenseTemplate.h"
@@ -33,8 +36,11 @@ void TfmMain::cbAdTypeChange()
         return;
     AdSense *pAdSense = FTemplate->GetAdSense();
     const int nFormat = nPosition + 1;
-    if (pAdSense->GetInfo()->nFormat != nFormat && pAdSense->SetFormat(nFormat))
+    ChangeScope change(this);
+    if (pAdSense->GetInfo()->nFormat != nFormat && pAdSense->SetFormat(nFormat)) {
+        change.Commit("Change Ad Format");
         SetModified(true, false);
+    }
     RefreshViews();
 }
 
@@ -93,4 +99,85 @@ void TfmMain::btnDetailClick() { m_editCommands.EditCurrent(); }
 
 void TfmMain::OnObjectSelected(AdEdit *, AdObj *pObj) { SelectObjectInList(pObj); }
 void TfmMain::OnObjectDoubleClick(AdEdit *, AdObj *) { btnDetailClick(); }
-void TfmMain::OnObjectDragged(AdEdit *, AdObj *) { SetModified(true, true); }
+void TfmMain::OnObjectDragged(AdEdit *, AdObj *)
+{
+    m_bDragMoved = true;
+    SetModified(true, true);
+}
+
+// A whole drag is one step, taken only when the object moved.
+void TfmMain::OnDragBegin(AdEdit *, AdObj *)
+{
+    BeginChange();
+    m_bDragging = true;
+    m_bDragMoved = false;
+}
+
+void TfmMain::OnDragEnd(AdEdit *)
+{
+    AdObj *pObj = FTemplate->GetCurrent();
+    if (m_bDragMoved && pObj)
+        CommitChange((std::string("Move ") + pObj->GetName()).c_str(), nullptr);
+    else
+        CancelChange();
+    m_bDragging = false;
+    m_bDragMoved = false;
+}
+
+void TfmMain::OnCanvasKey(AdEdit *, UINT nKey, bool bShift)
+{
+    const int nStep = bShift ? 10 : 1;
+    switch (nKey) {
+    case VK_LEFT: NudgeCurrent(-nStep, 0); break;
+    case VK_RIGHT: NudgeCurrent(nStep, 0); break;
+    case VK_UP: NudgeCurrent(0, -nStep); break;
+    case VK_DOWN: NudgeCurrent(0, nStep); break;
+    case VK_DELETE: btnDelClick(); break;
+    case VK_RETURN: btnDetailClick(); break;
+    case VK_TAB: SelectAdjacentObject(bShift ? -1 : 1); break;
+    default: break;
+    }
+}
+
+void TfmMain::NudgeCurrent(int dx, int dy)
+{
+    AdObj *pObj = FTemplate->GetCurrent();
+    if (!pObj)
+        return;
+    // The objects a drag moves; lines and shadows are placed through their dialogs.
+    const int nType = pObj->GetType();
+    if (nType != OBJ_ADSENSE && nType != OBJ_IMAGE && nType != OBJ_TEXT && nType != OBJ_FRAME)
+        return;
+    RECT rc = *pObj->GetPos();
+    // As a drag: the left and top sides stop at the template's origin.
+    dx = rc.left + dx < 0 ? -rc.left : dx;
+    dy = rc.top + dy < 0 ? -rc.top : dy;
+    if (dx == 0 && dy == 0)
+        return;
+    ChangeScope change(this);
+    OffsetRect(&rc, dx, dy);
+    pObj->SetPos(&rc);
+    change.Commit(std::string("Move ") + pObj->GetName(), pObj);
+    SetModified(true, false);
+    RefreshViews();
+}
+
+void TfmMain::SelectAdjacentObject(int nStep)
+{
+    std::vector<AdObj *> objects;
+    for (AdObj *pObj = FTemplate->GetFirst(); pObj; pObj = FTemplate->GetNext())
+        objects.push_back(pObj);
+    if (objects.empty())
+        return;
+    const int nCount = static_cast<int>(objects.size());
+    int nAt = -1;
+    for (int i = 0; i < nCount; ++i)
+        if (objects[i] == FTemplate->GetCurrent())
+            nAt = i;
+    // With no current object, Tab starts at the first and Shift+Tab at the last.
+    const int nNext = nAt < 0 ? (nStep > 0 ? 0 : nCount - 1) : (nAt + nStep + nCount) % nCount;
+    FTemplate->SetCurrent(objects[nNext]);
+    SelectObjectInList(objects[nNext]);
+    if (FAdEdit)
+        FAdEdit->Refresh();
+}

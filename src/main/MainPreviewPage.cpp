@@ -45,7 +45,9 @@ void TfmMain::UpdateAdColor(int nKind, COLORREF cr, bool bStore)
     colorpanel::SetColor(Control(SwatchId(nKind)), cr);
     // The colour is stored in the template file: changing it is an edit.
     if (*pField != cr) {
+        ChangeScope change(this);
         *pField = cr;
+        change.Commit("Change Ad Color");
         SetModified(true, false);
     }
     pAdSense->UpdateGdi();

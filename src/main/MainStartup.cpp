@@ -55,6 +55,8 @@ void TfmMain::tmMainTimer()
 
 void TfmMain::RunStartupChoice()
 {
+    if (OfferRecovery())
+        return;
     if (!FSettings.Startup) {
         NewTemplate();
         return;

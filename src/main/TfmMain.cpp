@@ -7,6 +7,7 @@
 #include "AdPreview.h"
 #include "AdTemplate/AdSenseTemplate.h"
 #include "PictraUtil.h"
+#include "RecoveryFile.h"
 #include "dialog/Prompts.h"
 #include "main/MainLayout.h"
 #include "resource.h"
@@ -59,6 +60,8 @@ HWND TfmMain::Create(HINSTANCE hInstance)
             return nullptr;
     }
     m_hInstance = hInstance;
+    // The table belongs to the module: it is never destroyed.
+    m_hAccelerators = LoadAcceleratorsA(hInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     HMENU hMenu = LoadMenuA(hInstance, MAKEINTRESOURCEA(IDR_MAINMENU));
     HWND hWnd = CreateWindowExA(WS_EX_CONTROLPARENT, ClassName, kDesignCaption,
                                 WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
@@ -74,6 +77,18 @@ HWND TfmMain::Create(HINSTANCE hInstance)
     SetWindowPos(hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
     CenterOnDesktop();
     return hWnd;
+}
+
+bool TfmMain::TranslateShortcut(MSG *pMsg)
+{
+    if (!m_hWnd || !m_hAccelerators)
+        return false;
+    // A text box keeps its own Ctrl+Z and Ctrl+Y for what is typed into it.
+    char szClass[16] = {};
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == 'Z' || pMsg->wParam == 'Y') &&
+        GetClassNameA(pMsg->hwnd, szClass, sizeof(szClass)) && _stricmp(szClass, "Edit") == 0)
+        return false;
+    return TranslateAcceleratorA(m_hWnd, m_hAccelerators, pMsg) != 0;
 }
 
 LRESULT CALLBACK TfmMain::WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -124,8 +139,19 @@ LRESULT TfmMain::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
             return reinterpret_cast<LRESULT>(hBrush);
         break;
     case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        // A shortcut runs its menu item's command: it comes with code 1 and no control.
+        if (lParam == 0 && HIWORD(wParam) == 1)
+            OnCommand(LOWORD(wParam), 0);
+        else
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_INITMENUPOPUP: {
+        HMENU hPopup = reinterpret_cast<HMENU>(wParam);
+        UpdateEditMenu(hPopup);
+        if (GetMenuState(hPopup, IDM_FILE_EXIT, MF_BYCOMMAND) != static_cast<UINT>(-1))
+            UpdateRecentMenu(hPopup);
+        return 0;
+    }
     case WM_NOTIFY: {
         auto *pHeader = reinterpret_cast<NMHDR *>(lParam);
         if (pHeader->hwndFrom == m_hTabs && pHeader->code == TCN_SELCHANGE)
@@ -133,7 +159,10 @@ LRESULT TfmMain::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_TIMER:
-        tmMainTimer();
+        if (wParam == RecoveryTimerId)
+            tmRecoveryTimer();
+        else
+            tmMainTimer();
         return 0;
     case WM_CLOSE:
         if (FormCloseQuery())
@@ -167,6 +196,7 @@ bool TfmMain::InitMainWindow()
     CreateImageLibraryBinding();
     LoadSettings(FSettings, GetSettingsPath());
     ShowCodeForm();
+    m_recent.Load(GetSettingsPath());
     FTemplate = new AdSenseTemplate;
     FillAdFormatList();
 
@@ -176,12 +206,15 @@ bool TfmMain::InitMainWindow()
         return false;
     FAdEdit->SetOwner(this);
     ShowAdColors();
+    StartRecovery();
     return true;
 }
 
 void TfmMain::FormDestroy()
 {
     SaveSettings(FSettings, GetSettingsPath());
+    m_recent.Save(GetSettingsPath());
+    RemoveRecoveryCopy();
     // The canvases still hold the template: they go first, with their windows.
     for (HWND &hPage : m_hPages) {
         if (hPage)

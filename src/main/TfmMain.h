@@ -1,8 +1,12 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+
 #include "AdEdit.h"
+#include "AdTemplate/TemplateHistory.h"
 #include "AppSettings.h"
+#include "RecentFiles.h"
 #include "TemplateHost.h"
 #include "canvas/GdiScope.h"
 #include "main/EditCommands.h"
@@ -12,6 +16,7 @@ class AdObj;
 class AdPreview;
 class AdSenseTemplate;
 class PictraUtil;
+class RecoveryFile;
 
 // The main window: the one template of the run on the editing canvas, its preview with
 // sample ads and its page code, with the File, Edit, View, Tools and Help commands. It owns
@@ -25,6 +30,8 @@ class PictraUtil;
 class TfmMain : public TemplateHost, public AdEditOwner {
 public:
     static const char *const ClassName;
+    // The timer that writes the recovery copy of a modified template.
+    static const UINT_PTR RecoveryTimerId = 2;
     enum Page { PAGE_EDIT = 0, PAGE_PREVIEW = 1, PAGE_CODE = 2, PAGE_COUNT = 3 };
 
     TfmMain();
@@ -38,6 +45,8 @@ public:
     // Switches the start-up timer on, once.
     void PostCreate();
     HWND GetHandle() const { return m_hWnd; }
+    // The window's keyboard shortcuts; true when msg was one of them and ran its command.
+    bool TranslateShortcut(MSG *pMsg);
 
     // TemplateHost
     AdSenseTemplate *GetTemplate() override { return FTemplate; }
@@ -46,6 +55,9 @@ public:
     void FillObjectList() override;
     void SetModified(bool bModified, bool bUpdateCaption) override;
     void UpdateAdColor(int nKind, COLORREF cr, bool bStore) override;
+    void BeginChange() override;
+    void CommitChange(const char *szLabel, const void *pMergeKey) override;
+    void CancelChange() override;
 
     void UpdateCaption();
     void SelectObjectInList(AdObj *pObj);
@@ -72,6 +84,8 @@ public:
     AdEdit *GetAdEdit() const { return FAdEdit; }
     AdPreview *GetAdPreview() const { return FAdPreview; }
     AppSettings &GetSettings() { return FSettings; }
+    TemplateHistory &GetHistory() { return m_history; }
+    RecentFiles &GetRecentFiles() { return m_recent; }
     HWND GetPage(int nPage) const { return m_hPages[nPage]; }
     int GetActivePage() const { return m_nActivePage; }
     HWND GetTabs() const { return m_hTabs; }
@@ -116,6 +130,11 @@ private:
     void miFileExportClick();
     void miFileHTMLClick();
     void miFileExitClick();
+    void miEditUndoClick();
+    void miEditRedoClick();
+    void miPageNextClick();
+    void miPagePrevClick();
+    void OpenRecentFile(size_t nIndex);
     void miViewEditorClick();
     void miViewPreviewClick();
     void miViewCodeClick();
@@ -140,6 +159,24 @@ private:
     void OnObjectSelected(AdEdit *pSender, AdObj *pObj) override;
     void OnObjectDoubleClick(AdEdit *pSender, AdObj *pObj) override;
     void OnObjectDragged(AdEdit *pSender, AdObj *pObj) override;
+    void OnDragBegin(AdEdit *pSender, AdObj *pObj) override;
+    void OnDragEnd(AdEdit *pSender) override;
+    void OnCanvasKey(AdEdit *pSender, UINT nKey, bool bShift) override;
+    // Moves the current object by dx, dy within the template's plane; a series of moves of
+    // one object is one step.
+    void NudgeCurrent(int dx, int dy);
+    // Makes the next (nStep 1) or previous (-1) object in list order current, round the end.
+    void SelectAdjacentObject(int nStep);
+
+    // MainHistory.cpp
+    // Where the template was taken back or forward to, every view follows.
+    void ShowRestoredState();
+    // The Undo and Redo items name their steps, or are greyed.
+    void UpdateEditMenu(HMENU hMenu);
+    // The recent templates between the last separator pair of the File menu.
+    void UpdateRecentMenu(HMENU hMenu);
+    // An open or a save of szPath: the list and the shell hear of it.
+    void NoteRecentFile(const char *szPath);
 
     // MainPreviewPage.cpp
     void PickAdColor(int nKind);
@@ -173,6 +210,14 @@ private:
     void CreateImageLibraryBinding();
     void tmMainTimer();
 
+    // MainRecovery.cpp
+    void StartRecovery();
+    void tmRecoveryTimer();
+    // New, Open, a successful save and a normal close leave no copy behind.
+    void RemoveRecoveryCopy();
+    // Offers the copy an ended run left; true when it was restored into the template.
+    bool OfferRecovery();
+
     HWND m_hWnd = nullptr;
     HINSTANCE m_hInstance = nullptr;
 
@@ -184,6 +229,16 @@ private:
     AppSettings FSettings = {};
     PictraUtil *m_pPictra = nullptr;
     EditCommands m_editCommands;
+    TemplateHistory m_history;
+    RecentFiles m_recent;
+    // The state before the change under way, while one is.
+    TemplateSnapshot m_changeBefore;
+    bool m_bChangeOpen = false;
+    // Whether the drag under way has moved its object yet.
+    bool m_bDragMoved = false;
+    bool m_bDragging = false;
+    HACCEL m_hAccelerators = nullptr;
+    std::unique_ptr<RecoveryFile> m_pRecovery;
 
     // Ticks of the start-up timer seen so far; kept per window, not per program.
     int m_nStartupTicks = 0;

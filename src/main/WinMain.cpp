@@ -24,6 +24,8 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     // controls.
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (mainWindow.TranslateShortcut(&msg))
+            continue;
         if (IsWindow(hWnd) && IsDialogMessageA(hWnd, &msg))
             continue;
         TranslateMessage(&msg);

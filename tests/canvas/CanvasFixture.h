@@ -16,8 +16,13 @@ public:
     void OnObjectSelected(AdEdit *, AdObj *pObj) override { selected.push_back(pObj); }
     void OnObjectDoubleClick(AdEdit *, AdObj *pObj) override { doubleClicked.push_back(pObj); }
     void OnObjectDragged(AdEdit *, AdObj *pObj) override { dragged.push_back(pObj); }
+    void OnDragBegin(AdEdit *, AdObj *pObj) override { dragBegun.push_back(pObj); }
+    void OnDragEnd(AdEdit *) override { ++nDragEnds; }
+    void OnCanvasKey(AdEdit *, UINT nKey, bool) override { keys.push_back(nKey); }
 
-    std::vector<AdObj *> selected, doubleClicked, dragged;
+    std::vector<AdObj *> selected, doubleClicked, dragged, dragBegun;
+    int nDragEnds = 0;
+    std::vector<UINT> keys;
 };
 
 // A real editing canvas of 1000 x 600 in a shown top-level window, with a fresh template

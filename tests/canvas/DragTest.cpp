@@ -187,3 +187,25 @@ TEST_F(Drag, CursorsOverEdgesCornersAndInterior)
     Release(450, 340);
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
 }
+
+// The owner hears where a whole drag begins and ends, also when another window takes the
+// mouse halfway; a press beside the current object begins none.
+TEST_F(Drag, EveryBegunDragEndsOnce)
+{
+    Press(250, 230);
+    MoveTo(260, 240);
+    Release(260, 240);
+    EXPECT_EQ(m_owner.dragBegun, std::vector<AdObj *>{m_pText});
+    EXPECT_EQ(m_owner.nDragEnds, 1);
+
+    Press(265, 245);
+    SetCapture(GetParent(Canvas()));
+    ReleaseCapture();
+    EXPECT_EQ(m_owner.dragBegun.size(), 2u);
+    EXPECT_EQ(m_owner.nDragEnds, 2);
+
+    Press(600, 500);
+    Release(600, 500);
+    EXPECT_EQ(m_owner.dragBegun.size(), 2u);
+    EXPECT_EQ(m_owner.nDragEnds, 2);
+}

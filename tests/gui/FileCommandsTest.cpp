@@ -42,12 +42,14 @@ TEST_F(MainWindowTest, MenusHoldTheTabledItemsAndLeaveTheHiddenOnesOut)
     };
     const std::vector<std::pair<const char *, std::vector<Item>>> menus = {
         {"&File",
-         {{IDM_FILE_NEW, "&New Template"}, {IDM_FILE_OPEN, "&Open Template"},
-          {IDM_FILE_SAVE, "&Save Template"}, {IDM_FILE_SAVEAS, "Save Template &As ..."},
+         {{IDM_FILE_NEW, "&New Template\tCtrl+N"}, {IDM_FILE_OPEN, "&Open Template\tCtrl+O"},
+          {IDM_FILE_SAVE, "&Save Template\tCtrl+S"},
+          {IDM_FILE_SAVEAS, "Save Template &As ...\tCtrl+Shift+S"},
           {0, ""}, {IDM_FILE_EXPORT, "&Export Template Image"},
           {IDM_FILE_HTML, "&Generate AdSense HTML"}, {0, ""}, {IDM_FILE_EXIT, "E&xit Ornamo"}}},
         {"&Edit",
-         {{IDM_EDIT_NEWIMAGE, "New &Image"}, {IDM_EDIT_NEWTEXT, "New &Text"},
+         {{IDM_EDIT_UNDO, "&Undo\tCtrl+Z"}, {IDM_EDIT_REDO, "&Redo\tCtrl+Y"}, {0, ""},
+          {IDM_EDIT_NEWIMAGE, "New &Image"}, {IDM_EDIT_NEWTEXT, "New &Text"},
           {IDM_EDIT_NEWFRAME, "New &Frame"}}},
         {"&View",
          {{IDM_VIEW_EDITOR, "Template &Editor"}, {IDM_VIEW_PREVIEW, "&Preview Google AdSense"},
@@ -55,7 +57,7 @@ TEST_F(MainWindowTest, MenusHoldTheTabledItemsAndLeaveTheHiddenOnesOut)
           {IDM_VIEW_BROWSER, "Preview in &Browser"}}},
         {"&Tools", {{IDM_TOOL_OPTION, "&Options..."}}},
         {"&Help",
-         {{IDM_HELP_CONTENT, "&Content"}, {IDM_HELP_WEB, "Ornamo &Website"}, {0, ""},
+         {{IDM_HELP_CONTENT, "&Content\tF1"}, {IDM_HELP_WEB, "Ornamo &Website"}, {0, ""},
           {IDM_HELP_ABOUT, "&About Ornamo"}}},
     };
     HMENU hBar = GetMenu(Main());

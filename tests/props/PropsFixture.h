@@ -59,6 +59,9 @@ public:
     {
         adColors.push_back({nKind, cr, bStore});
     }
+    void BeginChange() override {}
+    void CommitChange(const char *, const void *) override {}
+    void CancelChange() override {}
 
     struct AdColor {
         int nKind;

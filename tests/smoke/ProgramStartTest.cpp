@@ -50,7 +50,7 @@ BOOL CALLBACK CheckWindow(HWND hWnd, LPARAM lParam)
 class ProgramStart : public ::testing::Test {
 protected:
     // A fresh program folder with the built program, its library and "Startup=<n>".
-    void Prepare(const char *name, int nStartup)
+    void Prepare(const char *name, int nStartup, const std::string &extraSettings = "")
     {
         m_folder = testsupport::MakeScratchFolder(name);
         const std::string built = testsupport::ProgramFolder();
@@ -58,7 +58,7 @@ protected:
             ASSERT_TRUE(CopyFileA((built + file).c_str(), (m_folder + file).c_str(), FALSE))
                 << built << file;
         ASSERT_TRUE(testsupport::WriteFileBytes(
-            m_folder + "ornamo.ini", "[Common]\r\nStartup=" + std::to_string(nStartup) + "\r\n"));
+            m_folder + "ornamo.ini", "[Common]\r\nStartup=" + std::to_string(nStartup) + "\r\n" + extraSettings));
     }
     void Start()
     {
@@ -102,6 +102,15 @@ protected:
         GetExitCodeProcess(m_process.hProcess, &dwExit);
         EXPECT_EQ(0u, dwExit);
     }
+    // Ends the program as a crash would, leaving whatever it wrote behind.
+    void Kill()
+    {
+        TerminateProcess(m_process.hProcess, 99);
+        WaitForSingleObject(m_process.hProcess, kExitTimeoutMs);
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+        m_process = {};
+    }
     void TearDown() override
     {
         if (!m_process.hProcess)
@@ -143,4 +152,42 @@ TEST_F(ProgramStart, WithTheWizardShowsItFirst)
     HWND hMain = WaitForWindow(NewTemplateTitle(m_folder));
     ASSERT_NE(nullptr, hMain);
     CloseAndExpectCleanExit(hMain);
+}
+
+// A change survives the program's abrupt end: the next start offers the recovery copy and
+// restores it as a modified template.
+TEST_F(ProgramStart, AChangeSurvivesAnAbruptEnd)
+{
+    Prepare("start_recovery", 0, "RecoveryInterval=1\r\n");
+    Start();
+    HWND hMain = WaitForWindow(NewTemplateTitle(m_folder));
+    ASSERT_NE(nullptr, hMain);
+    HWND hCanvas = nullptr;
+    EnumChildWindows(hMain, [](HWND hWnd, LPARAM lParam) -> BOOL {
+        char szClass[64] = {};
+        GetClassNameA(hWnd, szClass, sizeof(szClass));
+        if (lstrcmpA(szClass, "AdEdit_Class") != 0)
+            return TRUE;
+        *reinterpret_cast<HWND *>(lParam) = hWnd;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&hCanvas));
+    ASSERT_NE(nullptr, hCanvas);
+    // The ad unit is current: the arrow moves it.
+    PostMessageA(hCanvas, WM_KEYDOWN, VK_RIGHT, 0);
+    ASSERT_NE(nullptr, WaitForWindow(NewTemplateTitle(m_folder) + " * "));
+    const std::string copy =
+        m_folder + "ornamo-recovery-" + std::to_string(m_process.dwProcessId) + ".atp";
+    const DWORD dwStart = GetTickCount();
+    while (!testsupport::FileExists(copy) && GetTickCount() - dwStart < kWindowTimeoutMs)
+        Sleep(100);
+    ASSERT_TRUE(testsupport::FileExists(copy));
+    Kill();
+
+    Start();
+    HWND hQuestion = WaitForWindow("Confirmation");
+    ASSERT_NE(nullptr, hQuestion);
+    PostMessageA(hQuestion, WM_COMMAND, IDYES, 0);
+    hMain = WaitForWindow(NewTemplateTitle(m_folder) + " * ");
+    ASSERT_NE(nullptr, hMain);
+    EXPECT_FALSE(testsupport::FileExists(copy));
 }
