@@ -26,6 +26,15 @@ void ChangeTextInDialog(DialogBase *pDialog)
                  reinterpret_cast<LPARAM>(GetDlgItem(pDialog->GetHandle(), IDC_PROP_OK)));
 }
 
+// The export dialog takes margins of 7 and is confirmed: the template's margins change.
+void ExportWithNewMargins(DialogBase *pDialog)
+{
+    ++g_prompts.dialogsShown;
+    SetDlgItemTextA(pDialog->GetHandle(), IDC_EXPORT_MARGIN, "7");
+    SendMessageA(pDialog->GetHandle(), WM_COMMAND, MAKEWPARAM(IDC_PROP_OK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(pDialog->GetHandle(), IDC_PROP_OK)));
+}
+
 class UndoTest : public MainWindowTest {
 public:
     // The bytes the template's file holds in its present state.
@@ -101,6 +110,12 @@ TEST_F(UndoTest, EveryKindOfStepIsUndoneAndRedoneToTheSameFile)
          }},
         {"Change Publisher ID", [] {}, [&] { TypeAndLeave(IDC_EDTPUBID, "pub-9999888877776666"); }},
         {"Change Channel ID", [] {}, [&] { TypeAndLeave(IDC_EDTCHANNELID, "12345678901"); }},
+        {"Change Margins", [] {},
+         [&] {
+             DialogBase::ShownHook pfnOld = DialogBase::SetShownHook(ExportWithNewMargins);
+             Command(IDM_FILE_EXPORT);
+             DialogBase::SetShownHook(pfnOld);
+         }},
         {nullptr, [] {}, [&] { DragAdUnit(30, 12); }},
         // Consecutive nudges of one object are one step.
         {nullptr, [] {}, [&] { Key(VK_RIGHT); Key(VK_DOWN); }},
