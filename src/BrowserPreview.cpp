@@ -6,8 +6,6 @@
 #include "AdTemplate/AdSense.h"
 #include "AdTemplate/AdSenseTemplate.h"
 #include "AdTemplate/TemplateExport.h"
-#include "PictraUtil.h"
-#include "misc/GdiScope.h"
 
 const char kPreviewPageName[] = "preview.html";
 const char kPreviewBackgroundName[] = "preview-background.jpg";
@@ -21,25 +19,18 @@ const int kJpegQuality = 90;
 // outline, cut to the placeholder.
 bool WriteSampleAds(AdSense *pAdSense, const char *szFile)
 {
-    PictraUtil *pUtil = PictraUtil::Get();
     const RECT rc = *pAdSense->GetPos();
     const int nWidth = rc.right - rc.left, nHeight = rc.bottom - rc.top;
-    if (!pUtil || nWidth <= 0 || nHeight <= 0)
+    if (nWidth <= 0 || nHeight <= 0)
         return false;
-    gdi::WindowDC screen(nullptr);
-    if (!screen.Get())
-        return false;
-    gdi::GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen.Get(), nWidth, nHeight));
-    gdi::MemoryDC memory(screen.Get());
-    if (!bitmap.Get() || !memory.Get())
-        return false;
-    gdi::SelectScope select(memory.Get(), bitmap.Get());
-    // The block draws at its place on the template plane: that place becomes the corner.
-    SetWindowOrgEx(memory.Get(), rc.left, rc.top, nullptr);
-    const bool bDrawn = pAdSense->Draw(memory.Get(), true);
-    SetWindowOrgEx(memory.Get(), 0, 0, nullptr);
-    return bDrawn &&
-           pUtil->CaptureDCtoJPEG(memory.Get(), 0, 0, nWidth, nHeight, szFile, kJpegQuality);
+    auto draw = [pAdSense, &rc](HDC hDC) {
+        // The block draws at its place on the template plane: that place becomes the corner.
+        SetWindowOrgEx(hDC, rc.left, rc.top, nullptr);
+        const bool bDrawn = pAdSense->Draw(hDC, true);
+        SetWindowOrgEx(hDC, 0, 0, nullptr);
+        return bDrawn;
+    };
+    return WriteDrawingAsJpeg(nWidth, nHeight, draw, szFile, kJpegQuality);
 }
 
 // The asynchronous page code with its background taken from the preview's picture and the

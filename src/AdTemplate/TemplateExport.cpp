@@ -5,14 +5,12 @@
 #include "PictraUtil.h"
 #include "misc/GdiScope.h"
 
-bool ExportTemplateImage(AdSenseTemplate *pTemplate, const char *szFile, int nQuality)
+bool WriteDrawingAsJpeg(int nWidth, int nHeight, const std::function<bool(HDC)> &draw,
+                        const char *szFile, int nQuality)
 {
     PictraUtil *pUtil = PictraUtil::Get();
-    if (!pTemplate || !szFile || !pUtil)
+    if (!szFile || !pUtil)
         return false;
-    int nWidth = 0, nHeight = 0;
-    pTemplate->GetPictureSize(&nWidth, &nHeight);
-
     gdi::WindowDC screen(nullptr);
     if (!screen.Get())
         return false;
@@ -21,6 +19,21 @@ bool ExportTemplateImage(AdSenseTemplate *pTemplate, const char *szFile, int nQu
     if (!bitmap.Get() || !memory.Get())
         return false;
     gdi::SelectScope select(memory.Get(), bitmap.Get());
-    DrawTemplatePicture(pTemplate, memory.Get());
-    return pUtil->CaptureDCtoJPEG(memory.Get(), 0, 0, nWidth, nHeight, szFile, nQuality);
+    return draw(memory.Get()) &&
+           pUtil->CaptureDCtoJPEG(memory.Get(), 0, 0, nWidth, nHeight, szFile, nQuality);
+}
+
+bool ExportTemplateImage(AdSenseTemplate *pTemplate, const char *szFile, int nQuality)
+{
+    if (!pTemplate)
+        return false;
+    int nWidth = 0, nHeight = 0;
+    pTemplate->GetPictureSize(&nWidth, &nHeight);
+    return WriteDrawingAsJpeg(
+        nWidth, nHeight,
+        [pTemplate](HDC hDC) {
+            DrawTemplatePicture(pTemplate, hDC);
+            return true;
+        },
+        szFile, nQuality);
 }
