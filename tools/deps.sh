@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing.
+# fonts-wine gives Wine the symbol font of the caption buttons; fp-utils compiles the help
+# file; nsis builds the setup program.
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,8 @@ packages=(
   fonts-liberation fonts-dejavu-core
   googletest
   chromium python3
+  fonts-wine
+  fp-utils-3.2.2 nsis
 )
 
 missing=()
