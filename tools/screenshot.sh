@@ -1,25 +1,34 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the main window as a user first sees it, on a private Xvfb display.
 # Usage: tools/screenshot.sh <output.png> [width height [page]]
-#   page: edit (the default), preview or code, picked through the View menu's mnemonics.
-# Builds the program first; nothing started here outlives the script.
+#   page: edit (the default), preview or code, picked through the View menu's mnemonics;
+#         file-menu: the edit page with the File menu open; edit-menu: the Edit menu open
+#         after a click on the canvas and one arrow-key step of the current object.
+# With ORNAMO_SHOT_OPEN=<template.atp> the template is copied into the program's Output
+# folder and opened through the File menu's list of recent templates before the picture.
+# The program runs from C:\Ornamo in the Wine prefix, so its title bar shows the path a user
+# would see. Builds the program first; nothing started here outlives the script.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ORNAMO_BUILD_DIR:-$root/build}
-out=${1:?usage: tools/screenshot.sh <output.png> [width height]}
+out=${1:?usage: tools/screenshot.sh <output.png> [width height [page]]}
 width=${2:-1280}
 height=${3:-800}
 page=${4:-edit}
 case "$out" in /*) ;; *) out="$PWD/$out" ;; esac
+template=${ORNAMO_SHOT_OPEN:-}
+case "$template" in ''|/*) ;; *) template="$PWD/$template" ;; esac
 
 cmake --build "$build" --target ornamo Pictra >/dev/null
 
 xvfb_pid=
 program_pid=
+program=
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" >/dev/null 2>&1 || true
   wineserver -k >/dev/null 2>&1 || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
+  [ -n "$program" ] && rm -rf "$program"
 }
 trap cleanup EXIT
 
@@ -32,14 +41,21 @@ export DISPLAY=":$display"
 
 . "$root/tools/wine-env.sh"
 ornamo_wine_env "$build" wineprefix-shot
+ornamo_caption_font
 # Wine draws the frame and title bar itself when it manages no window manager's windows.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 (wineserver -p </dev/null >/dev/null 2>&1 &)
 
 # A fresh program folder each time: no wizard, no settings from an earlier run.
-program=$(mktemp -d "$build/shot-program.XXXXXX")
+program="$WINEPREFIX/drive_c/Ornamo"
+rm -rf "$program"
+mkdir -p "$program/Output"
 cp "$build/program/ornamo.exe" "$build/program/Pictra.dll" "$program/"
 printf '[Common]\r\nStartup=0\r\n' >"$program/ornamo.ini"
+if [ -n "$template" ]; then
+  cp "$template" "$program/Output/"
+  printf '[Recent]\r\nFile1=C:\\Ornamo\\Output\\%s\r\n' "$(basename "$template")" >>"$program/ornamo.ini"
+fi
 
 wine "$program/ornamo.exe" </dev/null >/dev/null 2>&1 &
 program_pid=$!
@@ -48,10 +64,21 @@ program_pid=$!
 # before the window has settled are lost.
 timeout 60 xdotool search --sync --name '^Ornamo - ' >/dev/null 2>&1 || true
 sleep "${ORNAMO_SHOT_DELAY:-3}"
+if [ -n "$template" ]; then
+  xdotool key --delay 200 alt+f 1
+  sleep 2
+fi
 case "$page" in
   preview) xdotool key --delay 200 alt+v p; sleep 1 ;;
   code) xdotool key --delay 200 alt+v g; sleep 1 ;;
+  file-menu) xdotool key --delay 200 alt+f; sleep 1 ;;
+  edit-menu)
+    # Low in the middle of the screen lies empty canvas: the click only gives it the focus.
+    xdotool mousemove $((width / 2)) $((height - 100)) click 1
+    sleep 0.5
+    xdotool key --delay 200 Right alt+e
+    sleep 1
+    ;;
 esac
 import -window root "$out"
 echo "screenshot: $out"
-rm -rf "$program"

@@ -3,8 +3,10 @@
 # Usage: tools/shoot-dialogs.sh [shell|props] [picture.png]
 #   shell: the options dialog, the start-up wizard and the about box (the default);
 #   props: the seven property dialogs.
-#   picture: build/shots/<set>-dialogs.png unless given.
-# Nothing started here outlives the script.
+#   picture: build/shots/<set>-dialogs.png unless given. Beside it, picture.txt tells where
+#   each dialog is ("<name> <left> <top> <right> <bottom>" a line), to cut one out.
+# The gallery runs from C:\Ornamo in the Wine prefix, so paths in the dialogs read as a
+# user's would. Nothing started here outlives the script.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ORNAMO_BUILD_DIR:-$root/build}
@@ -23,11 +25,17 @@ ornamo_start_xvfb "$screen"
 . "$root/tools/wine-env.sh"
 ornamo_wine_env "$build" wineprefix-shots
 ornamo_unmanaged_windows
+ornamo_caption_font
+program="$WINEPREFIX/drive_c/Ornamo"
+rm -rf "$program"
+mkdir -p "$program"
+cp "$build/tests/bin/dialog_gallery.exe" "$program/"
 
 # The gallery shows the dialogs for 6 seconds; the picture is taken once they have painted.
-wine "$build/tests/bin/dialog_gallery.exe" 6 "$set" </dev/null >/dev/null 2>&1 &
+wine "$program/dialog_gallery.exe" 6 "$set" </dev/null 2>/dev/null | tr -d '\r' >"${shot%.png}.txt" &
 gallery=$!
 sleep 4
 import -window root "$shot"
 wait "$gallery" || true
+rm -rf "$program"
 echo "$shot"

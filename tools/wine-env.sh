@@ -11,3 +11,10 @@ ornamo_wine_env() {
     wineserver -w
   fi
 }
+# Wine draws the caption buttons with the Marlett symbol font; pictures of windows need it in
+# the prefix (fonts-wine has it).
+ornamo_caption_font() {
+  local font=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  [ -f "$font" ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ] && cp "$font" "$fonts/"
+  return 0
+}

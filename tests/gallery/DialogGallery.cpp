@@ -3,8 +3,13 @@
 //   dialog_gallery [seconds] [shell|props]
 //   shell: the options dialog, the start-up wizard and the about box (the default);
 //   props: the seven property dialogs, each filled from an object of its kind.
+// Each dialog's place goes to standard output as "<name> <left> <top> <right> <bottom>",
+// so that a picture of one dialog can be cut from the picture of all.
+//   dialog_gallery demo <file.atp>
+//   writes the template that the help file's pictures of the main window show.
 #include <windows.h>
 #include <commctrl.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -14,6 +19,7 @@
 #include "AdTemplate/AdObjects.h"
 #include "AdTemplate/AdSenseTemplate.h"
 #include "AppSettings.h"
+#include "DemoTemplate.h"
 #include "TfmAbout.h"
 #include "TfmExportImage.h"
 #include "TfmOption.h"
@@ -23,13 +29,19 @@
 
 namespace {
 
-// Places the dialogs left to right, starting a new row when the screen's width is used up.
-bool ShowSideBySide(const std::vector<DialogBase *> &dialogs)
+struct Shown {
+    const char *szName;
+    DialogBase *pDialog;
+};
+
+// Places the dialogs left to right, starting a new row when the screen's width is used up,
+// and tells where each one is.
+bool ShowSideBySide(const std::vector<Shown> &dialogs)
 {
     const int nScreen = GetSystemMetrics(SM_CXSCREEN);
     int x = 10, y = 10, nRowHeight = 0;
-    for (DialogBase *pDialog : dialogs) {
-        HWND hDlg = pDialog->GetHandle();
+    for (const Shown &shown : dialogs) {
+        HWND hDlg = shown.pDialog->GetHandle();
         if (!hDlg)
             return false;
         RECT rc;
@@ -41,10 +53,17 @@ bool ShowSideBySide(const std::vector<DialogBase *> &dialogs)
         }
         SetWindowPos(hDlg, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         ShowWindow(hDlg, SW_SHOW);
+        printf("%s %d %d %ld %ld\n", shown.szName, x, y, x + rc.right - rc.left,
+               y + rc.bottom - rc.top);
         x += rc.right - rc.left + 10;
         if (rc.bottom - rc.top > nRowHeight)
             nRowHeight = rc.bottom - rc.top;
     }
+    fflush(stdout);
+    // Every title bar drawn as the active window's, so that each dialog's picture looks the
+    // same whichever of them has the focus.
+    for (const Shown &shown : dialogs)
+        SendMessageA(shown.pDialog->GetHandle(), WM_NCACTIVATE, TRUE, 0);
     return true;
 }
 
@@ -68,9 +87,9 @@ int ShowShellDialogs(int nSeconds)
     TfmOption option(&settings);
     TfmWizard wizard(&settings);
     TfmAbout about;
-    std::vector<DialogBase *> dialogs = {&option, &about, &wizard};
-    for (DialogBase *pDialog : dialogs) {
-        if (!pDialog->Create(nullptr))
+    const std::vector<Shown> dialogs = {{"options", &option}, {"about", &about}, {"wizard", &wizard}};
+    for (const Shown &shown : dialogs) {
+        if (!shown.pDialog->Create(nullptr))
             return 1;
     }
     if (!ShowSideBySide(dialogs))
@@ -124,19 +143,24 @@ int ShowPropertyDialogs(int nSeconds)
 {
     AdSenseTemplate tpl;
     tpl.New();
+    static const struct {
+        int nType;
+        const char *szName;
+    } kKinds[] = {{OBJ_IMAGE, "image"}, {OBJ_TEXT, "text"},     {OBJ_LINE, "line"},
+                  {OBJ_FRAME, "frame"}, {OBJ_SHADOW, "shadow"}, {OBJ_ADSENSE, "adunit"}};
     std::vector<std::unique_ptr<ObjectDialog>> owned;
-    std::vector<DialogBase *> dialogs;
-    for (int nType : {OBJ_IMAGE, OBJ_TEXT, OBJ_LINE, OBJ_FRAME, OBJ_SHADOW, OBJ_ADSENSE}) {
-        owned.emplace_back(EditCommands::NewPropertyDialog(nType, nullptr));
+    std::vector<Shown> dialogs;
+    for (const auto &kind : kKinds) {
+        owned.emplace_back(EditCommands::NewPropertyDialog(kind.nType, nullptr));
         ObjectDialog *pDialog = owned.back().get();
-        if (!pDialog || !pDialog->Create(nullptr) || !pDialog->SetObject(NewSample(nType, tpl)))
+        if (!pDialog || !pDialog->Create(nullptr) || !pDialog->SetObject(NewSample(kind.nType, tpl)))
             return 1;
-        dialogs.push_back(pDialog);
+        dialogs.push_back({kind.szName, pDialog});
     }
     TfmExportImage exportDialog;
     if (!exportDialog.Create(nullptr) || !exportDialog.SetTemplate(&tpl))
         return 1;
-    dialogs.push_back(&exportDialog);
+    dialogs.push_back({"export", &exportDialog});
     if (!ShowSideBySide(dialogs))
         return 1;
     PumpFor(nSeconds);
@@ -149,6 +173,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR szCommandLine, int)
 {
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
+    if (szCommandLine && strncmp(szCommandLine, "demo ", 5) == 0)
+        return WriteDemoTemplate(szCommandLine + 5) ? 0 : 1;
     const int nSeconds = szCommandLine && *szCommandLine ? atoi(szCommandLine) : 5;
     const bool bProps = szCommandLine && strstr(szCommandLine, "props");
     return bProps ? ShowPropertyDialogs(nSeconds) : ShowShellDialogs(nSeconds);
