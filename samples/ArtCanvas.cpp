@@ -1,7 +1,6 @@
 #include "ArtCanvas.h"
 
 #include <cmath>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -11,9 +10,6 @@ using namespace Gdiplus::DllExports;
 namespace art {
 
 namespace {
-
-// Drawing pixels per picture pixel, in each direction.
-const int kScale = 4;
 
 // Every GDI+ object made here has one owner that deletes it.
 struct BrushDeleter {
@@ -28,19 +24,6 @@ struct PathDeleter {
 using Brush = std::unique_ptr<GpBrush, BrushDeleter>;
 using Pen = std::unique_ptr<GpPen, PenDeleter>;
 using Path = std::unique_ptr<GpPath, PathDeleter>;
-
-// One channel of a picture pixel: the average of its block of the 24-bit drawing.
-BYTE BlockAverage(const BitmapData &drawing, int x, int y, int nChannel)
-{
-    int nSum = 0;
-    for (int dy = 0; dy < kScale; ++dy) {
-        const BYTE *pRow = static_cast<const BYTE *>(drawing.Scan0) + (y * kScale + dy) * drawing.Stride;
-        for (int dx = 0; dx < kScale; ++dx)
-            nSum += pRow[(x * kScale + dx) * 3 + nChannel];
-    }
-    const int nCount = kScale * kScale;
-    return BYTE((nSum + nCount / 2) / nCount);
-}
 
 Brush SolidBrush(ARGB color)
 {
@@ -88,30 +71,6 @@ void AddRoundRect(GpPath *pPath, float x, float y, float w, float h, float r)
     GdipClosePathFigure(pPath);
 }
 
-bool FindEncoder(const wchar_t *szMimeType, CLSID *pClsid)
-{
-    UINT nCount = 0, nSize = 0;
-    if (GdipGetImageEncodersSize(&nCount, &nSize) != Ok || nSize == 0)
-        return false;
-    std::vector<BYTE> buffer(nSize);
-    auto *pCodecs = reinterpret_cast<ImageCodecInfo *>(buffer.data());
-    if (GdipGetImageEncoders(nCount, nSize, pCodecs) != Ok)
-        return false;
-    for (UINT i = 0; i < nCount; ++i) {
-        if (pCodecs[i].MimeType && wcscmp(pCodecs[i].MimeType, szMimeType) == 0) {
-            *pClsid = pCodecs[i].Clsid;
-            return true;
-        }
-    }
-    return false;
-}
-
-bool EndsWith(const std::string &text, const char *szTail)
-{
-    const size_t n = strlen(szTail);
-    return text.size() >= n && _stricmp(text.c_str() + text.size() - n, szTail) == 0;
-}
-
 }  // namespace
 
 GdiplusSession::GdiplusSession()
@@ -131,14 +90,16 @@ ArtCanvas::ArtCanvas(int nWidth, int nHeight, ARGB background)
     : m_nWidth(nWidth), m_nHeight(nHeight)
 {
     if (nWidth <= 0 || nHeight <= 0 ||
-        GdipCreateBitmapFromScan0(nWidth * kScale, nHeight * kScale, 0, PixelFormat24bppRGB,
+        GdipCreateBitmapFromScan0(nWidth * kDrawingScale, nHeight * kDrawingScale, 0,
+                                  PixelFormat24bppRGB,
                                   nullptr, &m_pBitmap) != Ok ||
         GdipGetImageGraphicsContext(m_pBitmap, &m_pGraphics) != Ok) {
         m_pGraphics = nullptr;
         return;
     }
     // Callers draw in picture pixels.
-    GdipScaleWorldTransform(m_pGraphics, float(kScale), float(kScale), MatrixOrderPrepend);
+    GdipScaleWorldTransform(m_pGraphics, float(kDrawingScale), float(kDrawingScale),
+                            MatrixOrderPrepend);
     GdipSetSmoothingMode(m_pGraphics, SmoothingModeAntiAlias);
     FillRect(0, 0, float(nWidth), float(nHeight), background);
 }
@@ -234,17 +195,6 @@ void ArtCanvas::FillRoundRect(float x, float y, float w, float h, float radius, 
     FillPath(path.get(), color);
 }
 
-void ArtCanvas::DrawRoundRect(float x, float y, float w, float h, float radius, float width,
-                              ARGB color)
-{
-    Path path = NewPath();
-    Pen pen = RoundPen(color, width);
-    if (!m_pGraphics || !path || !pen)
-        return;
-    AddRoundRect(path.get(), x, y, w, h, radius);
-    GdipDrawPath(m_pGraphics, pen.get(), path.get());
-}
-
 void ArtCanvas::Line(float x1, float y1, float x2, float y2, float width, ARGB color)
 {
     Pen pen = RoundPen(color, width);
@@ -257,14 +207,6 @@ void ArtCanvas::Curve(std::initializer_list<GpPointF> points, float width, ARGB 
     Pen pen = RoundPen(color, width);
     if (m_pGraphics && pen)
         GdipDrawCurve2(m_pGraphics, pen.get(), points.begin(), INT(points.size()), 0.5f);
-}
-
-void ArtCanvas::Arc(float cx, float cy, float rx, float ry, float startDeg, float sweepDeg,
-                    float width, ARGB color)
-{
-    Pen pen = RoundPen(color, width);
-    if (m_pGraphics && pen)
-        GdipDrawArc(m_pGraphics, pen.get(), cx - rx, cy - ry, 2 * rx, 2 * ry, startDeg, sweepDeg);
 }
 
 void ArtCanvas::Leaf(float x, float y, float length, float width, float angleDeg, ARGB color)
@@ -326,69 +268,6 @@ void ArtCanvas::FillPath(GpPath *pPath, ARGB color)
     Brush brush = SolidBrush(color);
     if (m_pGraphics && brush)
         GdipFillPath(m_pGraphics, brush.get(), pPath);
-}
-
-GpBitmap *ArtCanvas::Reduce()
-{
-    GdipFlush(m_pGraphics, FlushIntentionSync);
-    GpBitmap *pSmall = nullptr;
-    if (GdipCreateBitmapFromScan0(m_nWidth, m_nHeight, 0, PixelFormat24bppRGB, nullptr,
-                                  &pSmall) != Ok)
-        return nullptr;
-    const GpRect rcBig = {0, 0, m_nWidth * kScale, m_nHeight * kScale};
-    const GpRect rcSmall = {0, 0, m_nWidth, m_nHeight};
-    BitmapData big = {}, small = {};
-    bool bDone = false;
-    if (GdipBitmapLockBits(m_pBitmap, &rcBig, ImageLockModeRead, PixelFormat24bppRGB, &big) ==
-        Ok) {
-        if (GdipBitmapLockBits(pSmall, &rcSmall, ImageLockModeWrite, PixelFormat24bppRGB,
-                               &small) == Ok) {
-            for (int y = 0; y < m_nHeight; ++y) {
-                BYTE *pOut = static_cast<BYTE *>(small.Scan0) + y * small.Stride;
-                for (int n = 0; n < m_nWidth * 3; ++n)
-                    pOut[n] = BlockAverage(big, n / 3, y, n % 3);
-            }
-            GdipBitmapUnlockBits(pSmall, &small);
-            bDone = true;
-        }
-        GdipBitmapUnlockBits(m_pBitmap, &big);
-    }
-    if (!bDone) {
-        GdipDisposeImage(pSmall);
-        return nullptr;
-    }
-    return pSmall;
-}
-
-bool ArtCanvas::Save(const std::string &path)
-{
-    if (!m_pGraphics) {
-        m_error = "no bitmap could be made";
-        return false;
-    }
-    const wchar_t *szMime = EndsWith(path, ".png")   ? L"image/png"
-                            : EndsWith(path, ".jpg") ? L"image/jpeg"
-                                                     : nullptr;
-    CLSID clsid;
-    if (!szMime || !FindEncoder(szMime, &clsid)) {
-        m_error = "no encoder for " + path;
-        return false;
-    }
-    wchar_t szPath[MAX_PATH];
-    if (!MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, szPath, MAX_PATH)) {
-        m_error = "path too long: " + path;
-        return false;
-    }
-    GpBitmap *pPicture = Reduce();
-    if (!pPicture) {
-        m_error = "no bitmap of the picture's size could be made";
-        return false;
-    }
-    const bool bSaved = GdipSaveImageToFile(pPicture, szPath, &clsid, nullptr) == Ok;
-    GdipDisposeImage(pPicture);
-    if (!bSaved)
-        m_error = "GDI+ could not write " + path;
-    return bSaved;
 }
 
 }  // namespace art

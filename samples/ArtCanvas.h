@@ -43,6 +43,9 @@ private:
     ULONG_PTR m_token = 0;
 };
 
+// Drawing pixels per picture pixel, in each direction.
+const int kDrawingScale = 4;
+
 class ArtCanvas {
 public:
     ArtCanvas(int nWidth, int nHeight, ARGB background);
@@ -67,12 +70,9 @@ public:
     // A smooth closed shape through the points (a cardinal spline).
     void FillBlob(std::initializer_list<GpPointF> points, ARGB color);
     void FillRoundRect(float x, float y, float w, float h, float radius, ARGB color);
-    void DrawRoundRect(float x, float y, float w, float h, float radius, float width, ARGB color);
     void Line(float x1, float y1, float x2, float y2, float width, ARGB color);
     // A smooth open line through the points, with round ends.
     void Curve(std::initializer_list<GpPointF> points, float width, ARGB color);
-    void Arc(float cx, float cy, float rx, float ry, float startDeg, float sweepDeg, float width,
-             ARGB color);
     // A pointed leaf of the given length along the angle (degrees, 0 = right, clockwise),
     // starting at its stalk.
     void Leaf(float x, float y, float length, float width, float angleDeg, ARGB color);
@@ -90,7 +90,8 @@ public:
 
 private:
     void FillPath(Gdiplus::GpPath *pPath, ARGB color);
-    // The picture at its own size: each pixel the average of its block of the drawing.
+    // The picture at its own size, each pixel the average of its block of the drawing; the
+    // caller disposes of it. Null when it cannot be made.
     Gdiplus::GpBitmap *Reduce();
 
     int m_nWidth;
