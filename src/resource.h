@@ -11,6 +11,8 @@
 // ---- Main window ----
 #define IDR_MAINMENU        100
 #define IDR_ACCELERATORS    101
+#define IDI_ORNAMO          102
+#define IDI_TEMPLATE        103
 
 #define IDD_PAGE_EDIT       200
 #define IDD_PAGE_PREVIEW    201

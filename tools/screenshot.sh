@@ -41,7 +41,6 @@ export DISPLAY=":$display"
 
 . "$root/tools/wine-env.sh"
 ornamo_wine_env "$build" wineprefix-shot
-ornamo_caption_font
 # Wine draws the frame and title bar itself when it manages no window manager's windows.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 (wineserver -p </dev/null >/dev/null 2>&1 &)

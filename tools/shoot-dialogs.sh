@@ -25,7 +25,6 @@ ornamo_start_xvfb "$screen"
 . "$root/tools/wine-env.sh"
 ornamo_wine_env "$build" wineprefix-shots
 ornamo_unmanaged_windows
-ornamo_caption_font
 program="$WINEPREFIX/drive_c/Ornamo"
 rm -rf "$program"
 mkdir -p "$program"

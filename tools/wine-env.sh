@@ -10,11 +10,10 @@ ornamo_wine_env() {
     WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
-}
-# Wine draws the caption buttons with the Marlett symbol font; pictures of windows need it in
-# the prefix (fonts-wine has it).
-ornamo_caption_font() {
-  local font=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
-  [ -f "$font" ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ] && cp "$font" "$fonts/"
-  return 0
+  # Wine draws the caption buttons with the Marlett symbol font; Debian's fonts-wine has it,
+  # but this Wine build does not look in that folder.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+  fi
 }

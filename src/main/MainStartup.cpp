@@ -34,11 +34,12 @@ void TfmMain::CreateImageLibraryBinding()
                                      "software may not work properly.");
 }
 
-void TfmMain::PostCreate()
+void TfmMain::PostCreate(const std::string &startupTemplate)
 {
     if (FStarted)
         return;
     FStarted = true;
+    m_startupTemplate = startupTemplate;
     SetTimer(m_hWnd, kStartupTimer, kStartupInterval, nullptr);
 }
 
@@ -57,6 +58,13 @@ void TfmMain::RunStartupChoice()
 {
     if (OfferRecovery())
         return;
+    // A template the user double-clicked is what they came for: no wizard in front of it.
+    // One that will not open has been reported; a new template takes its place.
+    if (!m_startupTemplate.empty()) {
+        if (!OpenTemplate(m_startupTemplate.c_str()))
+            NewTemplate();
+        return;
+    }
     if (!FSettings.Startup) {
         NewTemplate();
         return;

@@ -54,6 +54,10 @@ HWND TfmMain::Create(HINSTANCE hInstance)
         wc.lpfnWndProc = WndProc;
         wc.hInstance = hInstance;
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.hIcon = LoadIconA(hInstance, MAKEINTRESOURCEA(IDI_ORNAMO));
+        wc.hIconSm = static_cast<HICON>(LoadImageA(hInstance, MAKEINTRESOURCEA(IDI_ORNAMO),
+                                                   IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                   GetSystemMetrics(SM_CYSMICON), 0));
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.lpszClassName = ClassName;
         if (!RegisterClassExA(&wc))

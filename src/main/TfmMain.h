@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "AdEdit.h"
 #include "AdTemplate/TemplateHistory.h"
@@ -42,8 +43,9 @@ public:
     // Registers the class once and creates the (hidden) window at its smallest size,
     // centred; its creation builds everything the window holds. Null on failure.
     HWND Create(HINSTANCE hInstance);
-    // Switches the start-up timer on, once.
-    void PostCreate();
+    // Switches the start-up timer on, once. A template path (from the command line) is opened
+    // at start-up in place of the start-up choice.
+    void PostCreate(const std::string &startupTemplate = std::string());
     HWND GetHandle() const { return m_hWnd; }
     // The window's keyboard shortcuts; true when msg was one of them and ran its command.
     bool TranslateShortcut(MSG *pMsg);
@@ -242,6 +244,7 @@ private:
 
     // Ticks of the start-up timer seen so far; kept per window, not per program.
     int m_nStartupTicks = 0;
+    std::string m_startupTemplate;
     // The ID edits' checks never run inside one another.
     bool m_bCheckingIds = false;
     int m_nActivePage = PAGE_EDIT;

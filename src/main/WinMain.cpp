@@ -1,9 +1,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "main/CommandLine.h"
 #include "main/TfmMain.h"
 
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int)
 {
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
@@ -18,7 +19,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     }
     ShowWindow(hWnd, SW_SHOWMAXIMIZED);
     UpdateWindow(hWnd);
-    mainWindow.PostCreate();
+    mainWindow.PostCreate(StartupTemplatePath(lpCmdLine));
 
     // The pages are dialogs inside the window: Tab and the mnemonics move among their
     // controls.

@@ -89,6 +89,46 @@ TEST_F(StartupTest, WizardNotEndingWithOkGivesANewTemplate)
     EXPECT_EQ(Tpl()->GetCount(), 1u);
 }
 
+// A template named on the command line opens in place of the wizard; a file that is not a
+// template is reported and leaves a new template.
+TEST_F(StartupTest, CommandLineTemplateTakesThePlaceOfTheStartupChoice)
+{
+    const std::string good = m_folder + "Output\\from command line.atp";
+    const std::string bad = m_folder + "Output\\not a template.atp";
+    {
+        AdSenseTemplate made;
+        made.New();
+        made.GetAdSense()->SetFormat(3);
+        ASSERT_TRUE(made.SaveAs(good.c_str()));
+    }
+    ASSERT_TRUE(testsupport::WriteFileBytes(bad, "just some text"));
+
+    struct Case {
+        std::string path;
+        std::string caption;
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        {good, "Ornamo - [" + good + "]", {}},
+        {bad, "Ornamo - [" + m_folder + "output\\noname.atp]", {"Invalid Ornamo template file!"}},
+        {m_folder + "missing.atp", "Ornamo - [" + m_folder + "output\\noname.atp]",
+         {"Invalid Ornamo template file!"}},
+    };
+    for (const Case &c : cases) {
+        g_prompts.Clear();
+        m_pForm.reset();
+        CreateWindowNow(false);
+        m_pForm->GetSettings().Startup = true;
+        m_pForm->PostCreate(c.path);
+        SendMessageA(Main(), WM_TIMER, 1, 0);
+        SendMessageA(Main(), WM_TIMER, 1, 0);
+        testsupport::PumpMessages();
+        EXPECT_EQ(Caption(), c.caption) << c.path;
+        EXPECT_EQ(g_prompts.Texts(), c.messages) << c.path << " (no wizard either)";
+        DestroyWindow(Main());
+    }
+}
+
 TEST_F(StartupTest, ImageLibraryMessageWhenTheLibraryIsMissing)
 {
     {

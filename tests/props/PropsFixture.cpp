@@ -111,19 +111,30 @@ void Type(HWND hDlg, int nId, const char *szKeys)
         SendDlgItemMessageA(hDlg, nId, WM_CHAR, (WPARAM)(unsigned char)*p, 1);
 }
 
+// The clipboard is shared with the other suites running beside this one: a paste that
+// met someone else's text, or a clipboard held open by them, is tried again.
 void Paste(HWND hDlg, int nId, const char *szText)
 {
-    if (OpenClipboard(hDlg)) {
+    const std::string wanted = szText;
+    for (int nAttempt = 0; nAttempt < 100; nAttempt++) {
+        if (!OpenClipboard(hDlg)) {
+            Sleep(10);
+            continue;
+        }
         EmptyClipboard();
-        size_t n = strlen(szText) + 1;
+        size_t n = wanted.size() + 1;
         HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE, n);
         memcpy(GlobalLock(hMem), szText, n);
         GlobalUnlock(hMem);
         SetClipboardData(CF_TEXT, hMem);
         CloseClipboard();
+        SendDlgItemMessageA(hDlg, nId, EM_SETSEL, 0, -1);
+        SendDlgItemMessageA(hDlg, nId, WM_PASTE, 0, 0);
+        // The field keeps what fits: a start of the text pasted means ours arrived.
+        const std::string got = Text(hDlg, nId);
+        if (wanted.compare(0, got.size(), got) == 0 && (!got.empty() || wanted.empty()))
+            return;
     }
-    SendDlgItemMessageA(hDlg, nId, EM_SETSEL, 0, -1);
-    SendDlgItemMessageA(hDlg, nId, WM_PASTE, 0, 0);
 }
 
 void MoveFocus(HWND hDlg, int nFromId, int nToId)

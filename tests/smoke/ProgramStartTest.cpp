@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "AdTemplate/AdSenseTemplate.h"
 #include "TestSupport.h"
 
 namespace {
@@ -60,12 +61,13 @@ protected:
         ASSERT_TRUE(testsupport::WriteFileBytes(
             m_folder + "ornamo.ini", "[Common]\r\nStartup=" + std::to_string(nStartup) + "\r\n" + extraSettings));
     }
-    void Start()
+    // arguments: what follows the program on its command line.
+    void Start(const std::string &arguments = "")
     {
         STARTUPINFOA si = {};
         si.cb = sizeof(si);
         const std::string exe = m_folder + "ornamo.exe";
-        std::string commandLine = "\"" + exe + "\"";
+        std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
         ASSERT_TRUE(CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
                                    nullptr, m_folder.c_str(), &si, &m_process))
             << GetLastError();
@@ -149,6 +151,41 @@ TEST_F(ProgramStart, WithTheWizardShowsItFirst)
     ASSERT_NE(nullptr, hWizard);
     // Closed by its title bar, the wizard leaves a new template behind.
     PostMessageA(hWizard, WM_CLOSE, 0, 0);
+    HWND hMain = WaitForWindow(NewTemplateTitle(m_folder));
+    ASSERT_NE(nullptr, hMain);
+    CloseAndExpectCleanExit(hMain);
+}
+
+// What a double-click on a template in Explorer does: the association passes the path, quoted.
+// The template opens even where the wizard would have come first.
+TEST_F(ProgramStart, OpensTheTemplateOnItsCommandLine)
+{
+    Prepare("start_with_file", 1);
+    const std::string path = m_folder + "My Templates\\Shop Banner.atp";
+    CreateDirectoryA((m_folder + "My Templates").c_str(), nullptr);
+    {
+        AdSenseTemplate made;
+        made.New();
+        ASSERT_TRUE(made.SaveAs(path.c_str()));
+    }
+    Start("\"" + path + "\"");
+    HWND hMain = WaitForWindow("Ornamo - [" + path + "]");
+    ASSERT_NE(nullptr, hMain);
+    CloseAndExpectCleanExit(hMain);
+}
+
+TEST_F(ProgramStart, AFileThatIsNoTemplateIsReportedAndANewTemplateFollows)
+{
+    Prepare("start_with_bad_file", 1);
+    const std::string path = m_folder + "picture.atp";
+    ASSERT_TRUE(testsupport::WriteFileBytes(path, "GIF89a, not a template"));
+    Start("\"" + path + "\"");
+    HWND hError = WaitForWindow("Error");
+    ASSERT_NE(nullptr, hError);
+    char szText[256] = {};
+    GetDlgItemTextA(hError, 0xFFFF, szText, sizeof(szText));
+    EXPECT_STREQ(szText, "Invalid Ornamo template file!");
+    PostMessageA(hError, WM_COMMAND, IDOK, 0);
     HWND hMain = WaitForWindow(NewTemplateTitle(m_folder));
     ASSERT_NE(nullptr, hMain);
     CloseAndExpectCleanExit(hMain);
