@@ -4,10 +4,11 @@
 #   page: edit (the default), preview or code, picked through the View menu's mnemonics;
 #         file-menu: the edit page with the File menu open; edit-menu: the Edit menu open
 #         after a click on the canvas and one arrow-key step of the current object.
-# With ORNAMO_SHOT_OPEN=<template.atp> the template is copied into the program's Output
-# folder and opened through the File menu's list of recent templates before the picture.
-# The program runs from C:\Ornamo in the Wine prefix, so its title bar shows the path a user
-# would see. Builds the program first; nothing started here outlives the script.
+# With ORNAMO_SHOT_OPEN set to a template's path in the program folder (such as
+# 'Samples\leaderboard.atp'), the program starts with that template, as after a double-click.
+# The program runs from C:\Ornamo in the Wine prefix, with the built program folder's samples,
+# so its title bar shows the path a user would see. Builds the program first; nothing started
+# here outlives the script.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ORNAMO_BUILD_DIR:-$root/build}
@@ -16,10 +17,8 @@ width=${2:-1280}
 height=${3:-800}
 page=${4:-edit}
 case "$out" in /*) ;; *) out="$PWD/$out" ;; esac
-template=${ORNAMO_SHOT_OPEN:-}
-case "$template" in ''|/*) ;; *) template="$PWD/$template" ;; esac
 
-cmake --build "$build" --target ornamo Pictra >/dev/null
+cmake --build "$build" --target ornamo Pictra sample_templates >/dev/null
 
 xvfb_pid=
 program_pid=
@@ -48,25 +47,20 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 # A fresh program folder each time: no wizard, no settings from an earlier run.
 program="$WINEPREFIX/drive_c/Ornamo"
 rm -rf "$program"
-mkdir -p "$program/Output"
+mkdir -p "$program"
 cp "$build/program/ornamo.exe" "$build/program/Pictra.dll" "$program/"
+cp -r "$build/program/Samples" "$program/"
 printf '[Common]\r\nStartup=0\r\n' >"$program/ornamo.ini"
-if [ -n "$template" ]; then
-  cp "$template" "$program/Output/"
-  printf '[Recent]\r\nFile1=C:\\Ornamo\\Output\\%s\r\n' "$(basename "$template")" >>"$program/ornamo.ini"
-fi
 
-wine "$program/ornamo.exe" </dev/null >/dev/null 2>&1 &
+open=()
+[ -n "${ORNAMO_SHOT_OPEN:-}" ] && open=("C:\\Ornamo\\$ORNAMO_SHOT_OPEN")
+wine "$program/ornamo.exe" "${open[@]}" </dev/null >/dev/null 2>&1 &
 program_pid=$!
 # Wait for the window itself (a busy machine may take long to start Wine), then give the
 # first template, which appears about 400 ms after the window, time to paint: keys sent
 # before the window has settled are lost.
 timeout 60 xdotool search --sync --name '^Ornamo - ' >/dev/null 2>&1 || true
 sleep "${ORNAMO_SHOT_DELAY:-3}"
-if [ -n "$template" ]; then
-  xdotool key --delay 200 alt+f 1
-  sleep 2
-fi
 case "$page" in
   preview) xdotool key --delay 200 alt+v p; sleep 1 ;;
   code) xdotool key --delay 200 alt+v g; sleep 1 ;;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Refreshes the pictures of the help file (help/images/) from the real program under Xvfb:
-# the main window's pages and menus with a demonstration template (tools/screenshot.sh) and
+# the main window's pages and menus with the sample leaderboard open (tools/screenshot.sh) and
 # every dialog (tools/shoot-dialogs.sh), cut out and saved as palette PNGs.
 # Usage: tools/shoot-help.sh        (then rebuild: the help file takes the new pictures)
 # Nothing started here outlives the script.
@@ -11,27 +11,11 @@ images="$root/help/images"
 work="$build/shots/help"
 rm -rf "$work"
 mkdir -p "$work" "$images"
-cmake --build "$build" --target ornamo Pictra dialog_gallery >/dev/null
-
-# The demonstration template: the gallery draws its picture and embeds it, as the program
-# does, through the Temp folder of its own program folder.
-(
-  . "$root/tools/xvfb-env.sh"
-  ornamo_start_xvfb 800x600x24
-  . "$root/tools/wine-env.sh"
-  ornamo_wine_env "$build" wineprefix-shots
-  program="$WINEPREFIX/drive_c/Ornamo"
-  rm -rf "$program"
-  mkdir -p "$program"
-  cp "$build/tests/bin/dialog_gallery.exe" "$program/"
-  wine "$program/dialog_gallery.exe" demo 'C:\Ornamo\garden.atp' </dev/null >/dev/null 2>&1
-  cp "$program/garden.atp" "$work/"
-  rm -rf "$program"
-)
+cmake --build "$build" --target ornamo Pictra sample_templates dialog_gallery >/dev/null
 
 # The main window at 1200 x 720: wide enough for every control at its place.
 for page in edit preview code file-menu edit-menu; do
-  ORNAMO_SHOT_OPEN="$work/garden.atp" "$root/tools/screenshot.sh" "$work/main-$page.png" 1200 720 "$page" >/dev/null
+  ORNAMO_SHOT_OPEN='Samples\leaderboard.atp' "$root/tools/screenshot.sh" "$work/main-$page.png" 1200 720 "$page" >/dev/null
 done
 "$root/tools/shoot-dialogs.sh" shell "$work/shell.png" >/dev/null
 "$root/tools/shoot-dialogs.sh" props "$work/props.png" >/dev/null
@@ -50,8 +34,8 @@ save main-preview.png preview-page.png
 save main-code.png code-page.png
 save main-file-menu.png file-menu.png -crop 430x300+0+0
 save main-edit-menu.png edit-menu.png -crop 430x300+0+0
-# The editing canvas with its rulers and the selected headline.
-save main-edit.png edit-canvas.png -crop 830x215+24+196
+# The editing canvas with its rulers and the sample with its tagline selected.
+save main-edit.png edit-canvas.png -crop 830x225+24+196
 for set in shell props; do
   while read -r name left top right bottom; do
     save "$set.png" "dialog-$name.png" -crop "$((right - left))x$((bottom - top))+$left+$top"

@@ -5,8 +5,6 @@
 //   props: the seven property dialogs, each filled from an object of its kind.
 // Each dialog's place goes to standard output as "<name> <left> <top> <right> <bottom>",
 // so that a picture of one dialog can be cut from the picture of all.
-//   dialog_gallery demo <file.atp>
-//   writes the template that the help file's pictures of the main window show.
 #include <windows.h>
 #include <commctrl.h>
 #include <stdio.h>
@@ -19,7 +17,6 @@
 #include "AdTemplate/AdObjects.h"
 #include "AdTemplate/AdSenseTemplate.h"
 #include "AppSettings.h"
-#include "DemoTemplate.h"
 #include "TfmAbout.h"
 #include "TfmExportImage.h"
 #include "TfmOption.h"
@@ -173,8 +170,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR szCommandLine, int)
 {
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
-    if (szCommandLine && strncmp(szCommandLine, "demo ", 5) == 0)
-        return WriteDemoTemplate(szCommandLine + 5) ? 0 : 1;
     const int nSeconds = szCommandLine && *szCommandLine ? atoi(szCommandLine) : 5;
     const bool bProps = szCommandLine && strstr(szCommandLine, "props");
     return bProps ? ShowPropertyDialogs(nSeconds) : ShowShellDialogs(nSeconds);
