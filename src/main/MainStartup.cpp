@@ -52,6 +52,18 @@ void TfmMain::tmMainTimer()
     // Off before the wizard's modal loop, so that no tick can show it twice.
     KillTimer(m_hWnd, kStartupTimer);
     RunStartupChoice();
+    if (m_bCloseAfterStartup)
+        PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+}
+
+bool TfmMain::StartupAllowsClose()
+{
+    if (m_nStartupTicks < 2) {
+        KillTimer(m_hWnd, kStartupTimer);
+        return true;
+    }
+    m_bCloseAfterStartup = true;
+    return false;
 }
 
 void TfmMain::RunStartupChoice()

@@ -296,5 +296,8 @@ bool TfmMain::FormCloseQuery()
 {
     if (!FStarted)
         return true;
+    // No template yet (the start-up choice has not run or is still running): nothing to save.
+    if (!FTemplate->GetFilePath()[0])
+        return StartupAllowsClose();
     return QuerySaveChanges();
 }

@@ -79,6 +79,9 @@ public:
     // What the second tick of the start-up timer runs: the wizard when the settings ask for
     // it, then a new template or the chosen file.
     void RunStartupChoice();
+    // A close that comes before the first template: granted before the start-up choice runs;
+    // while the choice (the wizard) runs, it is kept and made once the choice has ended.
+    bool StartupAllowsClose();
     // The close question; true when the window may close.
     bool FormCloseQuery();
 
@@ -245,6 +248,7 @@ private:
     // Ticks of the start-up timer seen so far; kept per window, not per program.
     int m_nStartupTicks = 0;
     std::string m_startupTemplate;
+    bool m_bCloseAfterStartup = false;
     // The ID edits' checks never run inside one another.
     bool m_bCheckingIds = false;
     int m_nActivePage = PAGE_EDIT;

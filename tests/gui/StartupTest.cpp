@@ -2,6 +2,7 @@
 #include "MainWindowFixture.h"
 
 #include "PictraUtil.h"
+#include "dialog/DialogBase.h"
 #include "TestSupport.h"
 
 namespace {
@@ -127,6 +128,45 @@ TEST_F(StartupTest, CommandLineTemplateTakesThePlaceOfTheStartupChoice)
         EXPECT_EQ(g_prompts.Texts(), c.messages) << c.path << " (no wizard either)";
         DestroyWindow(Main());
     }
+}
+
+// A close (the user, or Windows ending the program) may come before the first template: there
+// is nothing to save then, and no ID field to check.
+TEST_F(StartupTest, CloseBeforeTheFirstTemplateEndsTheProgramWithoutQuestions)
+{
+    CreateWindowNow(false);
+    m_pForm->GetSettings().Startup = true;
+    m_pForm->PostCreate();
+    SendMessageA(Main(), WM_TIMER, 1, 0);
+    SendMessageA(Main(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(Main()));
+    EXPECT_TRUE(g_prompts.messages.empty());
+    EXPECT_EQ(g_prompts.dialogsShown, 0) << "no wizard after the window has gone";
+}
+
+namespace {
+HWND g_hMainForHook = nullptr;
+// The close arrives while the wizard is up; the wizard is then cancelled as the fixture does.
+void CloseMainThenCancel(DialogBase *pDialog)
+{
+    SendMessageA(g_hMainForHook, WM_CLOSE, 0, 0);
+    pDialog->EndModal(IDCANCEL);
+}
+}  // namespace
+
+TEST_F(StartupTest, CloseWhileTheWizardRunsIsMadeWhenItEnds)
+{
+    CreateWindowNow(false);
+    g_hMainForHook = Main();
+    DialogBase::SetShownHook(CloseMainThenCancel);
+    m_pForm->GetSettings().Startup = true;
+    m_pForm->PostCreate();
+    SendMessageA(Main(), WM_TIMER, 1, 0);
+    SendMessageA(Main(), WM_TIMER, 1, 0);
+    EXPECT_TRUE(IsWindow(Main())) << "the wizard's caller still runs";
+    testsupport::PumpMessages();
+    EXPECT_FALSE(IsWindow(Main()));
+    EXPECT_TRUE(g_prompts.messages.empty());
 }
 
 TEST_F(StartupTest, ImageLibraryMessageWhenTheLibraryIsMissing)
